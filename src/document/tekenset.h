@@ -1,0 +1,2 @@
+#pragma once
+// Display decoding of a document's bytes (built separately).
