@@ -43,8 +43,8 @@ std::string RegelInspringen(std::string_view regel);
 
 // --- Tag combinations ---
 
-// The combination with its last n elements cut off; the cut text keeps its separating TAB, and
-// the first element is never removed. Works on combinations of any length.
+// The combination with its last n elements cut off, the TAB before the first removed element
+// kept; the first element is never removed. Works on combinations of any length.
 std::string CombinatieInkorten(std::string_view combinatie, int n);
 
 // The distinct combinations in the order first recorded. Equality is the list collation's;

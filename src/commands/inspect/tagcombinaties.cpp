@@ -10,14 +10,16 @@ namespace plovena {
 
 namespace {
 
-// Length of the combination after cutting n elements. Each cut ends the text in its last TAB,
-// looking neither at the first nor at the last character; once no such TAB is left the text
-// stays as it is, so the first element is never removed.
+// Length of the combination after cutting its last n elements. The first cut keeps the last
+// TAB, so an empty last element goes as one element; every further cut drops that TAB and the
+// element before it. The first element is never removed, also when it is empty (a combination
+// that begins with a TAB): a cut must never glue two keys together.
 std::size_t IngekorteLengte(std::string_view c, int n) noexcept {
   std::size_t lengte = c.size();
-  for (int k = 0; k < n && lengte >= 3; ++k) {
-    std::size_t p = c.substr(0, lengte - 1).rfind('\t');
-    if (p == std::string_view::npos || p == 0) break;
+  for (int k = 0; k < n; ++k) {
+    const std::size_t eind = k == 0 ? lengte : lengte - 1;
+    const std::size_t p = c.substr(0, eind).rfind('\t');
+    if (p == std::string_view::npos) break;
     lengte = p + 1;
   }
   return lengte;
