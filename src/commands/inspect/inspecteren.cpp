@@ -53,16 +53,22 @@ Resultaat ToonMetInspringing(Toestand& t, Omgeving&) {
 
 // --- Tab-delimited view ---
 
-std::string TabRegel(std::string_view regel) {
-  std::string tag = BepaalTag(regel);
-  std::string_view waarde = BepaalWaarde(regel);
-  std::string rij;
-  rij.reserve(3 + tag.size() + waarde.size());
+namespace {
+void TabRij(std::string_view regel, std::string& rij) {
+  rij.clear();
   rij += BepaalNiveau(regel);
   rij += '\t';
-  rij += tag;
+  const std::size_t tag = rij.size();
+  rij += RuweTag(regel);
+  for (std::size_t i = tag; i < rij.size(); ++i) rij[i] = HoofdLetter(rij[i]);
   rij += '\t';
-  rij += waarde;
+  rij += BepaalWaarde(regel);
+}
+}  // namespace
+
+std::string TabRegel(std::string_view regel) {
+  std::string rij;
+  TabRij(regel, rij);
   return rij;
 }
 
@@ -70,7 +76,11 @@ Resultaat ToonTabDelimited(Toestand& t, Omgeving&) {
   const Regellijst& regels = t.werkbestand;
   Regellijst rapport;
   rapport.Regels().reserve(regels.Count());
-  for (std::size_t i = 0; i < regels.Count(); ++i) rapport.VoegToe(TabRegel(regels[i]));
+  std::string rij;
+  for (std::size_t i = 0; i < regels.Count(); ++i) {
+    TabRij(regels[i], rij);
+    rapport.VoegToe(rij);
+  }
   return Resultaat::Rapport(std::move(rapport), std::string(kTabDelimitedKop));
 }
 

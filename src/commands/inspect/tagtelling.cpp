@@ -41,15 +41,23 @@ std::vector<std::string> VerzamelTags(const Regellijst& regels) {
 std::vector<std::size_t> TelVermeldingen(const Regellijst& regels, const std::vector<std::string>& tags) {
   std::unordered_map<std::string_view, std::size_t> plaats;
   plaats.reserve(tags.size());
-  for (std::size_t k = 0; k < tags.size(); ++k) plaats.emplace(tags[k], k);
-
+  // Most values match no entry; a text whose length no entry has needs no hashing.
+  std::vector<bool> lengte;
+  for (std::size_t k = 0; k < tags.size(); ++k) {
+    plaats.emplace(tags[k], k);
+    if (lengte.size() <= tags[k].size()) lengte.resize(tags[k].size() + 1);
+    lengte[tags[k].size()] = true;
+  }
   std::vector<std::size_t> aantallen(tags.size(), 0);
+  auto tel = [&](std::string_view tekst) {
+    if (tekst.size() >= lengte.size() || !lengte[tekst.size()]) return;
+    if (auto p = plaats.find(tekst); p != plaats.end()) ++aantallen[p->second];
+  };
   for (std::size_t i = 0; i < regels.Count(); ++i) {
     std::string tag = BepaalTag(regels[i]);
     std::string_view waarde = BepaalWaarde(regels[i]);
-    if (auto p = plaats.find(tag); p != plaats.end()) ++aantallen[p->second];
-    if (waarde == tag) continue;  // once per entry
-    if (auto p = plaats.find(waarde); p != plaats.end()) ++aantallen[p->second];
+    tel(tag);
+    if (waarde != tag) tel(waarde);  // once per entry
   }
   return aantallen;
 }
