@@ -41,7 +41,7 @@ Regellijst::Regellijst() : opslag_(std::make_shared<Opslag>()) {}
 void Regellijst::Verwijder(std::size_t i) { regels_.erase(regels_.begin() + static_cast<std::ptrdiff_t>(i)); }
 
 void Regellijst::VoegIn(std::size_t i, std::string_view tekst) {
-  regels_.insert(regels_.begin() + static_cast<std::ptrdiff_t>(i), opslag_->Bewaar(tekst));
+  regels_.insert(regels_.begin() + static_cast<std::ptrdiff_t>(i), EigenOpslag().Bewaar(tekst));
 }
 
 void Regellijst::Wis() {
@@ -68,29 +68,49 @@ std::string Regellijst::Tekst() const {
   return uit;
 }
 
-Regellijst Regellijst::UitBuffer(std::string buffer) {
+Regellijst Regellijst::UitBuffer(std::string buffer) { return UitBuffer(std::move(buffer), 0); }
+
+Regellijst Regellijst::UitBuffer(std::string buffer, std::size_t begin) {
   Regellijst lijst;
   std::string_view b = lijst.opslag_->Neem(std::move(buffer));
+  b.remove_prefix(std::min(begin, b.size()));
   const char* p = b.data();
-  const char* eind = p + b.size();
+  const char* const eind = p + b.size();
 
-  std::size_t einden = 0;
+  // Count the line ends first so the vector is allocated once: every LF, and every CR that
+  // is not followed by an LF.
+  const std::size_t lfs = static_cast<std::size_t>(std::count(p, eind, '\n'));
+  std::size_t losseCrs = 0;
   for (const char* q = p; q < eind; ++q) {
-    if (*q == '\n' || (*q == '\r' && (q + 1 == eind || q[1] != '\n'))) ++einden;
+    q = static_cast<const char*>(std::memchr(q, '\r', static_cast<std::size_t>(eind - q)));
+    if (!q) break;
+    if (q + 1 == eind || q[1] != '\n') ++losseCrs;
   }
-  lijst.regels_.reserve(einden + 1);
+  lijst.regels_.reserve(lfs + losseCrs + 1);
 
-  const char* begin = p;
-  while (p < eind) {
-    // memchr-style scan for the next CR or LF.
-    const char* q = p;
-    while (q < eind && *q != '\n' && *q != '\r') ++q;
-    if (q == eind) break;
-    lijst.regels_.emplace_back(begin, static_cast<std::size_t>(q - begin));
-    p = (*q == '\r' && q + 1 < eind && q[1] == '\n') ? q + 2 : q + 1;
-    begin = p;
+  if (losseCrs == 0) {
+    // Only LF and CR LF (nearly every file): each line ends at the next LF.
+    while (p < eind) {
+      const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(eind - p)));
+      if (!lf) {
+        lijst.regels_.emplace_back(p, static_cast<std::size_t>(eind - p));
+        break;
+      }
+      const char* e = (lf > p && lf[-1] == '\r') ? lf - 1 : lf;
+      lijst.regels_.emplace_back(p, static_cast<std::size_t>(e - p));
+      p = lf + 1;
+    }
+    return lijst;
   }
-  if (begin < eind) lijst.regels_.emplace_back(begin, static_cast<std::size_t>(eind - begin));
+
+  const char* regel = p;
+  for (; p < eind; ++p) {
+    if (*p != '\n' && *p != '\r') continue;
+    lijst.regels_.emplace_back(regel, static_cast<std::size_t>(p - regel));
+    if (*p == '\r' && p + 1 < eind && p[1] == '\n') ++p;
+    regel = p + 1;
+  }
+  if (regel < eind) lijst.regels_.emplace_back(regel, static_cast<std::size_t>(eind - regel));
   return lijst;
 }
 

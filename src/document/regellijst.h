@@ -38,11 +38,11 @@ class Regellijst {
   std::string_view Regel(std::size_t i) const { return regels_[i]; }
   std::string_view operator[](std::size_t i) const { return regels_[i]; }
 
-  void Vervang(std::size_t i, std::string_view tekst) { regels_[i] = opslag_->Bewaar(tekst); }
+  void Vervang(std::size_t i, std::string_view tekst) { regels_[i] = EigenOpslag().Bewaar(tekst); }
   // Moves every later line up by one: linear, so walks compact with Regels() instead.
   void Verwijder(std::size_t i);
   void VoegIn(std::size_t i, std::string_view tekst);
-  void VoegToe(std::string_view tekst) { regels_.push_back(opslag_->Bewaar(tekst)); }
+  void VoegToe(std::string_view tekst) { regels_.push_back(EigenOpslag().Bewaar(tekst)); }
   void Wis();
 
   // The text form: every line followed by CR LF, the last one too.
@@ -52,14 +52,22 @@ class Regellijst {
   // Direct access for walks that rebuild the list in one pass (read index, write index).
   std::vector<std::string_view>& Regels() noexcept { return regels_; }
   const std::vector<std::string_view>& Regels() const noexcept { return regels_; }
-  std::string_view Bewaar(std::string_view tekst) { return opslag_->Bewaar(tekst); }
-  Opslag& GedeeldeOpslag() noexcept { return *opslag_; }
+  std::string_view Bewaar(std::string_view tekst) { return EigenOpslag().Bewaar(tekst); }
+  Opslag& GedeeldeOpslag() { return EigenOpslag(); }
 
   // Splits a buffer into lines at CR LF, LF and lone CR; a line end after the last line adds
   // no empty line. The buffer is taken over, not copied.
   static Regellijst UitBuffer(std::string buffer);
+  // The same for the bytes from index begin on (after a byte-order mark).
+  static Regellijst UitBuffer(std::string buffer, std::size_t begin);
 
  private:
+  // A list that was moved from has no storage; it gets a fresh one when it is used again.
+  Opslag& EigenOpslag() {
+    if (!opslag_) opslag_ = std::make_shared<Opslag>();
+    return *opslag_;
+  }
+
   std::vector<std::string_view> regels_;
   std::shared_ptr<Opslag> opslag_;
 };
