@@ -1,0 +1,474 @@
+#include "ui/PV_HoofdFormulier.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QUrl>
+#include <algorithm>
+#include <functional>
+#include <new>
+#include <optional>
+
+#include "app/instellingen.h"
+#include "commands/remove/verwijderen.h"
+#include "document/bronprogramma.h"
+#include "document/regel.h"
+#include "ui/PV_RapportFormulier.h"
+#include "ui/PV_TagSelectieFormulier.h"
+#include "ui/PV_VoortgangsFormulier.h"
+#include "ui/dialogen.h"
+#include "ui/regelweergave.h"
+#include "ui/weergave.h"
+#include "ui/zoekvenster.h"
+
+namespace plovena {
+
+namespace {
+
+const char* const kOntwerpTitel = "Plovena - Programma voor inspectie en bewerking van GEDCOM-bestanden";
+
+// What a walk asks of the desktop: questions as Yes/No boxes, the progress window, and the
+// tag selection dialog, which takes over from there (its "Verwijderen" runs the removal).
+class GuiOmgeving : public Omgeving {
+ public:
+  GuiOmgeving(Dialogen& d, Voortgang& v, std::function<void(std::vector<std::string>)> kies)
+      : dialogen_(d), balk_(v), kies_(std::move(kies)) {}
+  bool Bevestig(const std::string& vraag) override {
+    return dialogen_.Bericht(BerichtSoort::Bevestiging, vraag) == Antwoord::Ja;
+  }
+  Voortgang& Balk() override { return balk_; }
+  Resultaat KiesTags(Toestand&, std::vector<std::string> tags) override {
+    kies_(std::move(tags));
+    return {};
+  }
+
+ private:
+  Dialogen& dialogen_;
+  Voortgang& balk_;
+  std::function<void(std::vector<std::string>)> kies_;
+};
+
+char Vouw(char c, bool exact) { return exact ? c : HoofdLetter(c); }
+
+// First occurrence of naald in text at or after position van, a to z folded unless exact.
+std::optional<std::size_t> ZoekIn(std::string_view tekst, std::size_t van, std::string_view naald, bool exact) {
+  if (van > tekst.size() || naald.size() > tekst.size() - van) return std::nullopt;
+  auto gelijk = [exact](char a, char b) { return Vouw(a, exact) == Vouw(b, exact); };
+  auto it = std::search(tekst.begin() + static_cast<std::ptrdiff_t>(van), tekst.end(), naald.begin(), naald.end(), gelijk);
+  if (it == tekst.end()) return std::nullopt;
+  return static_cast<std::size_t>(it - tekst.begin());
+}
+
+// The search runs over the view's lines, not over one copy of the whole text: a text field
+// holds one line, so a match never spans a line end (a pasted line end falls back to the text).
+std::optional<std::size_t> ZoekInWeergave(const Regelweergave& v, std::size_t van, std::string_view naald,
+                                          bool exact) {
+  if (naald.empty()) return std::nullopt;
+  if (naald.find_first_of("\r\n") != std::string_view::npos) return ZoekIn(v.Tekst(), van, naald, exact);
+  const Regellijst& regels = v.Regels();
+  for (std::size_t i = v.RegelVanPositie(van); i < regels.Count(); ++i) {
+    const std::size_t begin = v.RegelBegin(i);
+    const std::size_t vanaf = van > begin ? van - begin : 0;
+    if (auto p = ZoekIn(regels[i], vanaf, naald, exact)) return begin + *p;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+THoofdFormulier::THoofdFormulier(Dialogen& dialogen, QString instellingenPad, QWidget* ouder)
+    : QMainWindow(ouder, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                             Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      dialogen_(dialogen),
+      instellingenPad_(std::move(instellingenPad)) {
+  setObjectName(QStringLiteral("HoofdFormulier"));
+  setWindowTitle(QString::fromUtf8(kOntwerpTitel));
+  BouwOpdrachten();
+  FormCreate();
+}
+
+THoofdFormulier::~THoofdFormulier() = default;
+
+void THoofdFormulier::BouwOpdrachten() {
+  QStatusBar* balk = statusBar();
+  balk->setObjectName(QStringLiteral("StatusBar1"));
+  balk->setSizeGripEnabled(false);
+  for (int i = 0; i < 3; ++i) {
+    panelen_[i] = new QLabel(balk);
+    panelen_[i]->setObjectName(QStringLiteral("Paneel%1").arg(i));
+    panelen_[i]->setFixedWidth(275);
+    balk->addWidget(panelen_[i]);
+  }
+
+  auto* midden = new QWidget(this);
+  midden->setObjectName(QStringLiteral("Client"));
+  midden->setFixedSize(807, 573 - balk->sizeHint().height());
+  QPalette zilver = midden->palette();
+  zilver.setColor(QPalette::Window, QColor(192, 192, 192));
+  midden->setPalette(zilver);
+  midden->setAutoFillBackground(true);
+  setCentralWidget(midden);
+
+  memo1_ = new Regelweergave(midden);
+  memo1_->setObjectName(QStringLiteral("Memo1"));
+  memo1_->setGeometry(152, 40, 641, 484);
+  memo1_->setToolTip(QStringLiteral("Bekijk hier het resultaat (alleen lezen)"));
+  MaakMemoOp(*memo1_, QColor(255, 255, 0));
+  Regellijst leeg;
+  leeg.VoegToe("");  // at start the view holds one empty line
+  memo1_->ZetRegels(leeg);
+
+  int links = 0, rechts = 0;
+  for (const Opdracht& o : Opdrachten()) {
+    auto* actie = new QAction(QString::fromUtf8(o.menuTekst.data(), static_cast<qsizetype>(o.menuTekst.size())), this);
+    actie->setObjectName(QString::fromUtf8(o.menuItem.data(), static_cast<qsizetype>(o.menuItem.size())));
+    if (!o.sneltoets.empty())
+      actie->setShortcut(QKeySequence(QString::fromLatin1(o.sneltoets.data(), static_cast<qsizetype>(o.sneltoets.size()))));
+    acties_[o.id] = actie;
+
+    auto* knop = new QPushButton(QString::fromUtf8(o.knopTekst.data(), static_cast<qsizetype>(o.knopTekst.size())), midden);
+    knop->setObjectName(QString::fromUtf8(o.knop.data(), static_cast<qsizetype>(o.knop.size())));
+    knop->setAutoDefault(false);
+    const QString hint = QString::fromUtf8(o.hint.data(), static_cast<qsizetype>(o.hint.size()));
+    if (o.hintZichtbaar)
+      knop->setToolTip(hint);
+    else
+      knop->setAccessibleDescription(hint);  // carried, not shown
+    if (o.rechtsBoven)
+      knop->setGeometry(657 + 71 * rechts++, 8, 65, 25);
+    else
+      knop->setGeometry(8, 8 + 27 * links++, 138, 25);
+    knoppen_[o.id] = knop;
+
+    // Button and menu item are one command: the button runs the action and follows its state.
+    connect(knop, &QPushButton::clicked, actie, &QAction::trigger);
+    connect(actie, &QAction::enabledChanged, knop, &QWidget::setEnabled);
+    const Opdracht* rij = &o;
+    connect(actie, &QAction::triggered, this, [this, rij] {
+      Veilig([this, rij] {
+        switch (rij->id) {
+          case OpdrachtId::BestandOpenen: BestandOpenenClick(); break;
+          case OpdrachtId::BestandHerladen: BestandHerladenClick(); break;
+          case OpdrachtId::BestandOpslaan: BestandOpslaanClick(); break;
+          case OpdrachtId::Zoeken: ZoekenClick(); break;
+          case OpdrachtId::Klembord: KlembordClick(); break;
+          case OpdrachtId::Afsluiten: AfsluitenClick(); break;
+          case OpdrachtId::Help: ButtonHelpClick(); break;
+          case OpdrachtId::About: AboutClick(); break;
+          default: VoerOpdrachtUit(*rij); break;
+        }
+      });
+    });
+  }
+
+  for (const MenuIndeling& m : MenuIndelingen()) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(m.titel.data(), static_cast<qsizetype>(m.titel.size())));
+    menu->setObjectName(QStringLiteral("Menu") + menu->title());
+    for (const MenuRegel& r : m.regels) {
+      if (r.scheiding)
+        menu->addSeparator();
+      else
+        menu->addAction(acties_.at(r.id));
+    }
+  }
+
+  zoekvenster_ = new Zoekvenster(this);
+  connect(zoekvenster_, &Zoekvenster::Zoek, this, [this] { Veilig([this] { Zoekdialoog(); }); });
+
+  adjustSize();
+  setFixedSize(sizeHint());
+  if (QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().center() - rect().center());
+}
+
+void THoofdFormulier::FormCreate() {
+  toestand_.inputbestandsnaam.clear();
+  toestand_.bronprogramma.clear();
+  toestand_.lastDelTags.clear();
+  toestand_.bestandIngelezen = false;
+  OptiesAanUit(false);
+  memo1_->ZetSelectie(0, 0);
+  helpBestand_ = QCoreApplication::applicationDirPath() + QStringLiteral("/Plovena.chm");
+  const Instellingen w = LeesInstellingen(instellingenPad_);
+  lastInputFile_ = w.lastInputFile;
+  lastDate_ = w.lastDate;
+  toestand_.lastDelTags = w.lastDelTags;
+}
+
+void THoofdFormulier::KoppelVensters(TVoortgangsFormulier* voortgang, TRapportFormulier* rapport,
+                                     TTagSelectieFormulier* tags) {
+  voortgang_ = voortgang;
+  rapport_ = rapport;
+  tagSelectie_ = tags;
+  if (tagSelectie_)
+    connect(tagSelectie_, &TTagSelectieFormulier::VerwijderingGevraagd, this,
+            [this] { Veilig([this] { GeselecteerdeTagsVerwijderen(); }); });
+}
+
+QAction* THoofdFormulier::Actie(OpdrachtId id) const { return acties_.at(id); }
+QPushButton* THoofdFormulier::Knop(OpdrachtId id) const { return knoppen_.at(id); }
+QString THoofdFormulier::Paneel(int i) const { return panelen_[i]->text(); }
+
+void THoofdFormulier::OptiesAanUit(bool aan) {
+  for (const Opdracht& o : Opdrachten())
+    if (o.geschakeld) acties_.at(o.id)->setEnabled(aan);
+}
+
+void THoofdFormulier::Veilig(const std::function<void()>& f) {
+  // Nothing may escape into the event loop: an error inside a command ends that command, and
+  // the user chooses between going on and ending the program.
+  std::string fout;
+  try {
+    f();
+    return;
+  } catch (const std::bad_alloc&) {
+    fout = "Onvoldoende geheugen om de opdracht uit te voeren.";
+  } catch (const std::exception& e) {
+    fout = e.what();
+  } catch (...) {
+    fout = "Onbekende fout.";
+  }
+  bezig_ = false;
+  if (voortgang_ && voortgang_->isVisible()) voortgang_->Verberg();
+  bool doorgaan = true;
+  try {
+    doorgaan = dialogen_.Onverwacht(fout);
+  } catch (...) {
+  }
+  if (!doorgaan) close();
+}
+
+bool THoofdFormulier::Weiger(const Opdracht& o) {
+  if (o.weigerTekst.empty() || toestand_.bestandIngelezen) return false;
+  dialogen_.Bericht(o.weigerSoort, std::string(o.weigerTekst));
+  return true;
+}
+
+void THoofdFormulier::VoerOpdrachtUit(const Opdracht& o) {
+  if (Weiger(o) || !o.uitvoering) return;
+  VoerUit(o, o.uitvoering);
+}
+
+void THoofdFormulier::VoerUit(const Opdracht& o, const Uitvoering& u) {
+  if (bezig_) return;
+  GeenVoortgang geen;
+  GuiOmgeving omgeving(dialogen_, voortgang_ ? static_cast<Voortgang&>(*voortgang_) : geen,
+                       [this](std::vector<std::string> tags) {
+                         if (!tagSelectie_) return;
+                         tagSelectie_->Toon();
+                         tagSelectie_->Wis();
+                         tagSelectie_->MeervoudigeSelectieAan();
+                         tagSelectie_->VoegToe(tags);
+                       });
+  // A walk that stops halfway may leave a half-rebuilt list: the document goes back to what it
+  // was before the command (a cheap copy of the line views).
+  Werkbestand voor = toestand_.werkbestand;
+  Resultaat r;
+  bezig_ = true;
+  try {
+    r = u(toestand_, omgeving);
+  } catch (...) {
+    bezig_ = false;
+    toestand_.werkbestand = std::move(voor);
+    throw;
+  }
+  bezig_ = false;
+  ToonResultaat(r);
+  if (r.ververs) ToonWerkbestand();
+  if (r.zetUit) acties_.at(o.id)->setEnabled(false);
+}
+
+void THoofdFormulier::ToonResultaat(const Resultaat& r) {
+  switch (r.soort) {
+    case Resultaat::Soort::Niets: break;
+    case Resultaat::Soort::Bericht: dialogen_.Bericht(r.berichtSoort, r.tekst); break;
+    case Resultaat::Soort::Rapport:
+      if (rapport_) rapport_->ToonRapport(r.rapport, r.kop, toestand_.inputbestandsnaam);
+      break;
+  }
+}
+
+void THoofdFormulier::ToonWerkbestand() {
+  memo1_->ZetRegels(toestand_.werkbestand);
+  panelen_[1]->setText(QStringLiteral("Werkbestand: %1 regels").arg(toestand_.werkbestand.Count()));
+}
+
+void THoofdFormulier::ToonBestandsstatus(const std::string& naam) {
+  setWindowTitle(QString::fromStdString("Plovena - " + Bestandsnaamdeel(naam)));
+  const std::size_t n = toestand_.werkbestand.Count();
+  panelen_[0]->setText(QStringLiteral("Inputbestand: %1 regels").arg(n));
+  panelen_[1]->setText(QStringLiteral("Werkbestand: %1 regels").arg(n));
+  panelen_[2]->setText(QString());
+}
+
+void THoofdFormulier::BepaalBronprogramma() {
+  if (!toestand_.bestandIngelezen) {
+    dialogen_.Bericht(BerichtSoort::Waarschuwing, "Er is nog geen bestand geopend!");
+    return;
+  }
+  Bronprogrammainfo info = ::plovena::BepaalBronprogramma(toestand_.werkbestand, toestand_.inputbestandsnaam);
+  toestand_.bronprogramma = std::move(info.bronprogramma);
+  dialogen_.Bericht(BerichtSoort::Informatie, info.tekst);
+}
+
+void THoofdFormulier::BestandOpenenClick() {
+  const auto gekozen =
+      dialogen_.OpenBestand(QStringLiteral("Bestand opvragen"), QStringLiteral("*.ged"), QStringLiteral("*.ged"));
+  if (gekozen) OpenBestand(*gekozen);
+}
+
+void THoofdFormulier::OpenBestand(const QString& naam) {
+  // The name is kept before the test, so a refused name is what a later reload reads.
+  toestand_.inputbestandsnaam = naam.toStdString();
+  if (!QFileInfo::exists(naam)) {
+    dialogen_.Bericht(BerichtSoort::Fout, "Het opgegeven bestand bestaat niet!");
+    return;
+  }
+  Werkbestand nieuw;
+  if (BestandsFout f = Laad(BestandsPad(naam), nieuw)) {
+    dialogen_.Bericht(BerichtSoort::Fout, f.tekst);
+    return;
+  }
+  toestand_.werkbestand = std::move(nieuw);
+  memo1_->ZetRegels(toestand_.werkbestand);
+  toestand_.bestandIngelezen = true;
+  ToonBestandsstatus(toestand_.inputbestandsnaam);
+  OptiesAanUit(true);
+  lastInputFile_ = toestand_.inputbestandsnaam;
+  lastDate_ = QDate::currentDate();
+  BepaalBronprogramma();
+}
+
+void THoofdFormulier::OpenBestandVeilig(const QString& naam) {
+  Veilig([this, &naam] { OpenBestand(naam); });
+}
+
+void THoofdFormulier::BestandHerladenClick() {
+  if (Weiger(ZoekOpdracht(OpdrachtId::BestandHerladen))) return;
+  Werkbestand nieuw;
+  if (BestandsFout f = Laad(BestandsPad(QString::fromStdString(toestand_.inputbestandsnaam)), nieuw)) {
+    dialogen_.Bericht(BerichtSoort::Fout, f.tekst);
+    return;
+  }
+  toestand_.werkbestand = std::move(nieuw);
+  memo1_->ZetRegels(toestand_.werkbestand);
+  ToonBestandsstatus(toestand_.inputbestandsnaam);
+  OptiesAanUit(true);
+  zoekPositie_ = 0;
+  BepaalBronprogramma();
+}
+
+void THoofdFormulier::BestandOpslaanClick() {
+  if (Weiger(ZoekOpdracht(OpdrachtId::BestandOpslaan))) return;
+  const auto gekozen = dialogen_.BewaarBestand(QStringLiteral("Bestand opslaan"), opslagNaam_, QStringLiteral("*.ged"));
+  if (!gekozen) return;
+  opslagNaam_ = *gekozen;
+  const std::string naam = gekozen->toStdString();
+  const bool schrijven =
+      !QFileInfo::exists(*gekozen) ||
+      dialogen_.Bericht(BerichtSoort::Bevestiging, "Bestand bestaat al. Moet het worden overschreven?") == Antwoord::Ja;
+  if (schrijven) {
+    if (BestandsFout f = Bewaar(toestand_.werkbestand, BestandsPad(*gekozen))) {
+      dialogen_.Bericht(BerichtSoort::Fout, f.tekst);
+      return;  // nothing was saved: caption and panels stay
+    }
+    dialogen_.Bericht(BerichtSoort::Informatie, "Resultaat opgeslagen: " + naam);
+  }
+  ToonBestandsstatus(naam);
+}
+
+void THoofdFormulier::ZoekenClick() {
+  zoekPositie_ = 0;
+  zoekvenster_->show();
+  zoekvenster_->raise();
+  zoekvenster_->activateWindow();
+}
+
+void THoofdFormulier::Zoekdialoog() {
+  // Positions count bytes of the view's text form (CR LF two of them), and the search text is
+  // compared as its UTF-8 bytes, so the selection covers exactly the bytes found.
+  const QByteArray b = zoekvenster_->ZoekTekst().toUtf8();
+  const std::string zoektekst(b.constData(), static_cast<std::size_t>(b.size()));
+  if (zoekPositie_ == 0) zoekvenster_->ZetVolgendeZoeken(false);
+  const bool volgende = zoekvenster_->VolgendeZoeken();
+  const std::size_t start = volgende ? zoekPositie_ + zoektekst.size() : 1;  // 1-based
+  const auto p = ZoekInWeergave(*memo1_, start - 1, zoektekst, zoekvenster_->Hoofdlettergevoelig());
+  if (p) {
+    zoekPositie_ = *p + 1;
+    memo1_->ZetSelectie(*p, zoektekst.size());
+    memo1_->setFocus();
+    return;
+  }
+  zoekPositie_ = 0;
+  dialogen_.Bericht(BerichtSoort::Informatie,
+                    "Kan \"" + zoektekst + (volgende ? "\" niet meer vinden" : "\" niet vinden"));
+}
+
+void THoofdFormulier::KlembordClick() {
+  if (Weiger(ZoekOpdracht(OpdrachtId::Klembord))) return;
+  memo1_->SelecteerAlles();
+  memo1_->KopieerSelectie();
+}
+
+void THoofdFormulier::AfsluitenClick() { close(); }
+
+void THoofdFormulier::ButtonHelpClick() { dialogen_.OpenUrl(QUrl::fromLocalFile(helpBestand_)); }
+
+std::string THoofdFormulier::AboutTekst() {
+  const std::string nl(NLCR);
+  return "Plovena" + nl + nl + "Programma voor het inspecteren en bewerken van GEDCOM-bestanden" + nl +
+         "Voor genealogen die hun GEDCOM-bestanden willen nakijken en opschonen" + nl + nl +
+         "Versie 24 december 2022" + nl + "Gebouwd met C++20, Qt 6 en ICU" + nl +
+         "Met dank aan iedereen die testbestanden en opmerkingen aanleverde" + nl +
+         "Gebruik op eigen risico: bewaar altijd een kopie van het origineel" + nl;
+}
+
+void THoofdFormulier::AboutClick() { dialogen_.Bericht(BerichtSoort::Informatie, AboutTekst()); }
+
+void THoofdFormulier::GeselecteerdeTagsVerwijderen() {
+  const Opdracht& o = ZoekOpdracht(OpdrachtId::TagsVerwijderen);
+  if (Weiger(o) || !tagSelectie_) return;  // the dialog stays open
+  std::string selectie;
+  for (int i = 0; i < tagSelectie_->Aantal(); ++i) {
+    if (!tagSelectie_->IsGeselecteerd(i)) continue;
+    if (i == 0) {
+      const std::string eerste = tagSelectie_->Item(0);
+      std::size_t k = 0;
+      while (k < eerste.size() && static_cast<unsigned char>(eerste[k]) <= ' ') ++k;
+      selectie += eerste.substr(k);
+    } else {
+      selectie += ' ';
+      selectie += tagSelectie_->Item(i);
+    }
+  }
+  selectie = HoofdLetters(selectie);
+  tagSelectie_->Sluit();
+  VoerUit(o, [selectie](Toestand& t, Omgeving& om) { return ::plovena::GeselecteerdeTagsVerwijderen(t, om, selectie); });
+}
+
+void THoofdFormulier::closeEvent(QCloseEvent* e) {
+  // A close that arrives while a command holds the window waits for the command.
+  if (bezig_) {
+    e->ignore();
+    return;
+  }
+  // FormClose. A settings file that cannot be written is passed over: the window closes all
+  // the same, the values of this run are then lost.
+  Instellingen w{lastInputFile_, lastDate_, toestand_.lastDelTags};
+  if (!SchrijfInstellingen(instellingenPad_, w, !toestand_.inputbestandsnaam.empty()))
+    qWarning("Plovena: instellingen niet opgeslagen in %s", qPrintable(instellingenPad_));
+  zoekvenster_->hide();
+  if (voortgang_) voortgang_->hide();
+  if (rapport_) rapport_->hide();
+  if (tagSelectie_) tagSelectie_->hide();
+  e->accept();
+  emit Gesloten();
+}
+
+}  // namespace plovena

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QDate>
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "commands/opdrachten.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace plovena {
+
+class Dialogen;
+class Regelweergave;
+class TRapportFormulier;
+class TTagSelectieFormulier;
+class TVoortgangsFormulier;
+class Zoekvenster;
+
+// The main window: the command table as buttons and menus, the text view of the working
+// document, the status bar, and every command handler.
+class THoofdFormulier : public QMainWindow {
+  Q_OBJECT
+ public:
+  // instellingenPad: the settings file, read here (FormCreate) and written at close.
+  THoofdFormulier(Dialogen& dialogen, QString instellingenPad, QWidget* ouder = nullptr);
+  ~THoofdFormulier() override;
+
+  // The other three windows, created after this one.
+  void KoppelVensters(TVoortgangsFormulier* voortgang, TRapportFormulier* rapport, TTagSelectieFormulier* tags);
+
+  // Opens a file as if it had been chosen in the open dialog (the command line's file).
+  void OpenBestand(const QString& naam);
+  void OpenBestandVeilig(const QString& naam);  // the same, with errors caught as in a command
+
+  // Every command of the table: its action and its button.
+  QAction* Actie(OpdrachtId id) const;
+  QPushButton* Knop(OpdrachtId id) const;
+  void OptiesAanUit(bool aan);
+
+  // A table command: the refusal test, then its walk through the runner.
+  void VoerOpdrachtUit(const Opdracht& o);
+  // A walk with the GUI's front end, every failure caught at this edge.
+  void VoerUit(const Opdracht& o, const Uitvoering& u);
+
+  void ToonWerkbestand();
+  void ToonBestandsstatus(const std::string& naam);
+  QString Paneel(int i) const;
+
+  // The handlers the window carries out itself.
+  void BestandOpenenClick();
+  void BestandHerladenClick();
+  void BestandOpslaanClick();
+  void ZoekenClick();
+  void Zoekdialoog();
+  void KlembordClick();
+  void AfsluitenClick();
+  void ButtonHelpClick();
+  void AboutClick();
+  void GeselecteerdeTagsVerwijderen();
+  void BepaalBronprogramma();
+
+  Toestand& Staat() { return toestand_; }
+  const std::string& LastInputFile() const { return lastInputFile_; }
+  QDate LastDate() const { return lastDate_; }
+  std::size_t ZoekPositie() const { return zoekPositie_; }
+  QString HelpBestand() const { return helpBestand_; }
+  Regelweergave* Memo1() const { return memo1_; }
+  Zoekvenster* FindDialog1() const { return zoekvenster_; }
+  TVoortgangsFormulier* VoortgangsFormulier() const { return voortgang_; }
+  TRapportFormulier* RapportFormulier() const { return rapport_; }
+  TTagSelectieFormulier* TagSelectieFormulier() const { return tagSelectie_; }
+
+  static std::string AboutTekst();
+
+ signals:
+  void Gesloten();
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;  // FormClose
+
+ private:
+  void FormCreate();
+  void BouwOpdrachten();
+  bool Weiger(const Opdracht& o);  // the table's refusal when nothing is loaded
+  void Veilig(const std::function<void()>& f);
+  void ToonResultaat(const Resultaat& r);
+  bool LaadFout(const std::string& tekst);
+
+  Dialogen& dialogen_;
+  QString instellingenPad_;
+  Toestand toestand_;
+  std::string lastInputFile_;
+  QDate lastDate_;
+  std::size_t zoekPositie_ = 0;
+  QString helpBestand_;
+  QString opslagNaam_ = QStringLiteral("*.ged");  // the save dialog shows the name chosen last
+  bool bezig_ = false;                            // a command holds the window
+
+  Regelweergave* memo1_ = nullptr;
+  QLabel* panelen_[3] = {};
+  Zoekvenster* zoekvenster_ = nullptr;
+  std::map<OpdrachtId, QAction*> acties_;
+  std::map<OpdrachtId, QPushButton*> knoppen_;
+  TVoortgangsFormulier* voortgang_ = nullptr;
+  TRapportFormulier* rapport_ = nullptr;
+  TTagSelectieFormulier* tagSelectie_ = nullptr;
+};
+
+}  // namespace plovena

@@ -1,0 +1,87 @@
+#include "ui/PV_RapportFormulier.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "document/werkbestand.h"
+#include "ui/dialogen.h"
+#include "ui/regelweergave.h"
+#include "ui/weergave.h"
+
+namespace plovena {
+
+TRapportFormulier::TRapportFormulier(Dialogen& dialogen, QWidget* ouder)
+    : QMainWindow(ouder, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), dialogen_(dialogen) {
+  setObjectName(QStringLiteral("RapportFormulier"));
+  setWindowTitle(QStringLiteral("Plovena - rapport"));
+
+  auto* midden = new QWidget(this);
+  midden->setFixedSize(635, 439);
+  memo_ = new Regelweergave(midden);
+  memo_->setObjectName(QStringLiteral("MemoRapport"));
+  memo_->setGeometry(8, 0, 619, 433);
+  MaakMemoOp(*memo_, QColor(185, 209, 234));  // light blue, like an active caption's gradient
+  Regellijst begin;
+  begin.VoegToe("MemoRapport");
+  memo_->ZetRegels(begin);
+  setCentralWidget(midden);
+
+  QMenu* bestand = menuBar()->addMenu(QStringLiteral("&Bestand"));
+  QAction* opslaan = bestand->addAction(QStringLiteral("&Opslaan als..."), this, &TRapportFormulier::MenuOpslaanAlsClick);
+  opslaan->setObjectName(QStringLiteral("MenuOpslaanAls"));
+  bestand->addSeparator();
+  QAction* sluiten =
+      bestand->addAction(QStringLiteral("&Afsluiten"), this, &TRapportFormulier::BtnRapportvensterSluitenClick);
+  sluiten->setObjectName(QStringLiteral("MenuRapportvensterSluiten"));
+  QMenu* bewerken = menuBar()->addMenu(QStringLiteral("&Bewerken"));
+  QAction* kopieer =
+      bewerken->addAction(QStringLiteral("&Kopiëren"), this, &TRapportFormulier::BtnRapportNaarKlembordClick);
+  kopieer->setObjectName(QStringLiteral("MenuRapportNaarKlembord"));
+  kopieer->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
+
+  adjustSize();
+  setFixedSize(sizeHint());
+  if (QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().center() - rect().center());
+}
+
+QAction* TRapportFormulier::Actie(const char* naam) const { return findChild<QAction*>(QString::fromLatin1(naam)); }
+
+void TRapportFormulier::ToonRapport(Regellijst tekst, const std::string& kop, const std::string& inputbestandsnaam) {
+  show();
+  raise();
+  activateWindow();
+  memo_->ZetRegels(std::move(tekst));
+  setWindowTitle(QString::fromStdString(kop + Bestandsnaamdeel(inputbestandsnaam)));
+}
+
+void TRapportFormulier::BtnRapportNaarKlembordClick() {
+  memo_->SelecteerAlles();
+  memo_->KopieerSelectie();
+  memo_->ZetSelectie(0, 0);
+}
+
+void TRapportFormulier::BtnRapportvensterSluitenClick() { close(); }
+
+void TRapportFormulier::MenuOpslaanAlsClick() {
+  // The text split again into lines, so a line break inside a report line becomes a line end.
+  const Regellijst lijst = Regellijst::UitBuffer(memo_->Tekst());
+  const auto gekozen = dialogen_.BewaarBestand(QStringLiteral("Rapport opslaan"), QStringLiteral("*.txt"),
+                                               QStringLiteral("*.txt"));
+  if (!gekozen) return;
+  const std::string naam = gekozen->toStdString();
+  const bool bestaat = QFileInfo::exists(*gekozen);
+  if (bestaat && dialogen_.Bericht(BerichtSoort::Bevestiging, "Bestand bestaat al. Moet het worden overschreven?") !=
+                     Antwoord::Ja)
+    return;
+  if (BestandsFout f = BewaarBytes(lijst.Tekst(), BestandsPad(*gekozen))) {
+    dialogen_.Bericht(BerichtSoort::Fout, f.tekst);
+    return;
+  }
+  dialogen_.Bericht(BerichtSoort::Informatie, (bestaat ? "Rapport opgeslagen: " : "Resultaat opgeslagen: ") + naam);
+}
+
+}  // namespace plovena

@@ -1,0 +1,349 @@
+#include "ui/regelweergave.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace plovena {
+
+namespace {
+
+constexpr int kMarge = 3;  // pixels left of the text
+
+// Windows-1252 for 0x80..0x9F; the five undefined bytes keep their Latin-1 code.
+constexpr char16_t kCp1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Length of the valid UTF-8 sequence at p (0 when there is none) and its code point.
+int Utf8Reeks(const unsigned char* p, std::size_t over, char32_t& cp) {
+  const unsigned char c = p[0];
+  int n;
+  char32_t minimum;
+  if (c >= 0xC2 && c <= 0xDF) {
+    n = 2, cp = c & 0x1F, minimum = 0x80;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    n = 3, cp = c & 0x0F, minimum = 0x800;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    n = 4, cp = c & 0x07, minimum = 0x10000;
+  } else {
+    return 0;
+  }
+  if (over < static_cast<std::size_t>(n)) return 0;
+  for (int k = 1; k < n; ++k) {
+    if ((p[k] & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (p[k] & 0x3F);
+  }
+  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return n;
+}
+
+int KolomVanByte(const Regeltekst& r, std::size_t b) {
+  if (r.byteVan.empty()) return static_cast<int>(std::min<std::size_t>(b, static_cast<std::size_t>(r.tekst.size())));
+  auto it = std::lower_bound(r.byteVan.begin(), r.byteVan.end(), static_cast<int>(b));
+  return static_cast<int>(it - r.byteVan.begin());
+}
+
+std::size_t ByteVanKolom(const Regeltekst& r, int k, std::size_t lengte) {
+  if (k < 0) k = 0;
+  if (r.byteVan.empty()) return std::min<std::size_t>(static_cast<std::size_t>(k), lengte);
+  if (k >= static_cast<int>(r.byteVan.size())) return lengte;
+  return static_cast<std::size_t>(r.byteVan[static_cast<std::size_t>(k)]);
+}
+
+}  // namespace
+
+Regeltekst DecodeerRegel(std::string_view regel) {
+  Regeltekst r;
+  const auto* p = reinterpret_cast<const unsigned char*>(regel.data());
+  const std::size_t n = regel.size();
+  if (std::all_of(p, p + n, [](unsigned char c) { return c < 0x80; })) {
+    r.tekst = QString::fromLatin1(regel.data(), static_cast<qsizetype>(n));
+    return r;
+  }
+  r.tekst.reserve(static_cast<qsizetype>(n));
+  r.byteVan.reserve(n + 1);
+  std::size_t i = 0;
+  while (i < n) {
+    char32_t cp = 0;
+    int lengte = p[i] < 0x80 ? 0 : Utf8Reeks(p + i, n - i, cp);
+    if (lengte == 0) {
+      const unsigned char c = p[i];
+      r.tekst.append(QChar(c >= 0x80 && c < 0xA0 ? kCp1252[c - 0x80] : char16_t(c)));
+      r.byteVan.push_back(static_cast<int>(i));
+      ++i;
+      continue;
+    }
+    if (cp >= 0x10000) {
+      r.tekst.append(QChar::highSurrogate(cp));
+      r.tekst.append(QChar::lowSurrogate(cp));
+      r.byteVan.push_back(static_cast<int>(i));
+      r.byteVan.push_back(static_cast<int>(i));
+    } else {
+      r.tekst.append(QChar(static_cast<char16_t>(cp)));
+      r.byteVan.push_back(static_cast<int>(i));
+    }
+    i += static_cast<std::size_t>(lengte);
+  }
+  r.byteVan.push_back(static_cast<int>(n));
+  return r;
+}
+
+Regelweergave::Regelweergave(QWidget* ouder) : QAbstractScrollArea(ouder) {
+  setFocusPolicy(Qt::StrongFocus);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  viewport()->setCursor(Qt::IBeamCursor);
+  viewport()->setAutoFillBackground(true);
+  viewport()->setBackgroundRole(QPalette::Base);
+  ZetRegels(Regellijst());
+}
+
+void Regelweergave::ZetRegels(Regellijst regels) {
+  regels_ = std::move(regels);
+  const auto& r = regels_.Regels();
+  begin_.resize(r.size() + 1);
+  std::size_t pos = 0;
+  std::size_t breedste = 0;
+  for (std::size_t i = 0; i < r.size(); ++i) {
+    begin_[i] = pos;
+    pos += r[i].size() + 2;
+    breedste = std::max(breedste, r[i].size());
+  }
+  begin_[r.size()] = pos;
+  breedste_ = breedste;
+  anker_ = cursor_ = 0;
+  verticalScrollBar()->setValue(0);
+  horizontalScrollBar()->setValue(0);
+  WerkSchuifbalkenBij();
+  viewport()->update();
+}
+
+void Regelweergave::ZetDecodeerder(Regeldecodeerder d) {
+  decodeer_ = d ? std::move(d) : Regeldecodeerder(DecodeerRegel);
+  viewport()->update();
+}
+
+std::size_t Regelweergave::RegelVanPositie(std::size_t pos) const {
+  // begin_ is ascending: the line is the last one that begins at or before pos.
+  if (pos >= begin_.back()) return regels_.Count();
+  auto it = std::upper_bound(begin_.begin(), begin_.end(), pos);
+  return static_cast<std::size_t>(it - begin_.begin()) - 1;
+}
+
+int Regelweergave::RegelHoogte() const { return std::max(1, fontMetrics().height()); }
+int Regelweergave::TekenBreedte() const { return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('M'))); }
+int Regelweergave::ZichtbareRegels() const { return std::max(1, viewport()->height() / RegelHoogte()); }
+int Regelweergave::ZichtbareKolommen() const {
+  return std::max(1, (viewport()->width() - kMarge) / TekenBreedte());
+}
+
+std::size_t Regelweergave::EersteZichtbareRegel() const {
+  return static_cast<std::size_t>(std::max(0, verticalScrollBar()->value()));
+}
+
+void Regelweergave::WerkSchuifbalkenBij() {
+  const int regels = ZichtbareRegels();
+  const auto aantal = static_cast<long long>(regels_.Count());
+  verticalScrollBar()->setRange(0, static_cast<int>(std::clamp<long long>(aantal - regels, 0, INT32_MAX)));
+  verticalScrollBar()->setPageStep(regels);
+  verticalScrollBar()->setSingleStep(1);
+  const int kolommen = ZichtbareKolommen();
+  const auto breed = static_cast<long long>(breedste_) + 1;
+  horizontalScrollBar()->setRange(0, static_cast<int>(std::clamp<long long>(breed - kolommen, 0, INT32_MAX)));
+  horizontalScrollBar()->setPageStep(kolommen);
+  horizontalScrollBar()->setSingleStep(1);
+}
+
+void Regelweergave::resizeEvent(QResizeEvent* e) {
+  QAbstractScrollArea::resizeEvent(e);
+  WerkSchuifbalkenBij();
+}
+
+void Regelweergave::changeEvent(QEvent* e) {
+  QAbstractScrollArea::changeEvent(e);
+  if (e->type() == QEvent::FontChange) WerkSchuifbalkenBij();
+}
+
+void Regelweergave::scrollContentsBy(int, int) { viewport()->update(); }
+
+void Regelweergave::paintEvent(QPaintEvent*) {
+  QPainter p(viewport());
+  p.setFont(font());
+  const int lh = RegelHoogte();
+  const int cw = TekenBreedte();
+  const int ascent = fontMetrics().ascent();
+  const int kolom0 = horizontalScrollBar()->value();
+  const int kolommen = ZichtbareKolommen() + 2;
+  const std::size_t eerste = EersteZichtbareRegel();
+  const std::size_t laatste = std::min(regels_.Count(), eerste + static_cast<std::size_t>(ZichtbareRegels()) + 1);
+  const std::size_t selBegin = SelStart();
+  const std::size_t selEind = selBegin + SelLength();
+  const QPalette& pal = palette();
+  const QColor tekstKleur = pal.color(QPalette::Text);
+
+  for (std::size_t i = eerste; i < laatste; ++i) {
+    const int y = static_cast<int>(i - eerste) * lh;
+    const std::string_view bytes = regels_[i];
+    const Regeltekst r = decodeer_(bytes);
+    const int tekens = static_cast<int>(r.tekst.size());
+
+    // The selected columns of this line; the line end counts as one column after the text.
+    int selVan = -1, selTot = -1;
+    const std::size_t b = begin_[i];
+    const std::size_t regelEind = b + bytes.size();
+    if (selEind > selBegin && selBegin < regelEind + 2 && selEind > b) {
+      selVan = KolomVanByte(r, selBegin > b ? selBegin - b : 0);
+      selTot = selEind > regelEind ? tekens + 1 : KolomVanByte(r, selEind - b);
+    }
+    if (selVan >= 0 && selTot > selVan) {
+      QRect rect(kMarge + (selVan - kolom0) * cw, y, (selTot - selVan) * cw, lh);
+      p.fillRect(rect, pal.color(QPalette::Highlight));
+    }
+    if (kolom0 >= tekens) continue;
+    const QString zichtbaar = r.tekst.mid(kolom0, kolommen);
+    // Monospaced: each unit draws at its own column, so the selection lines up with the text.
+    p.setPen(tekstKleur);
+    p.drawText(kMarge, y + ascent, zichtbaar);
+    if (selVan >= 0 && selTot > selVan) {
+      p.save();
+      p.setClipRect(QRect(kMarge + (selVan - kolom0) * cw, y, (selTot - selVan) * cw, lh));
+      p.setPen(pal.color(QPalette::HighlightedText));
+      p.drawText(kMarge, y + ascent, zichtbaar);
+      p.restore();
+    }
+  }
+}
+
+void Regelweergave::MaakZichtbaar(std::size_t pos) {
+  const std::size_t regel = std::min(RegelVanPositie(pos), regels_.Count() ? regels_.Count() - 1 : 0);
+  const std::size_t eerste = EersteZichtbareRegel();
+  const auto zichtbaar = static_cast<std::size_t>(ZichtbareRegels());
+  if (regel < eerste || regel >= eerste + zichtbaar)
+    verticalScrollBar()->setValue(static_cast<int>(regel > zichtbaar / 2 ? regel - zichtbaar / 2 : 0));
+  if (regels_.Leeg()) return;
+  const Regeltekst r = decodeer_(regels_[regel]);
+  const int kolom = KolomVanByte(r, pos - begin_[regel]);
+  const int k0 = horizontalScrollBar()->value();
+  const int kolommen = ZichtbareKolommen();
+  if (kolom < k0 || kolom >= k0 + kolommen) horizontalScrollBar()->setValue(std::max(0, kolom - kolommen / 4));
+}
+
+void Regelweergave::ZetSelectie(std::size_t start, std::size_t lengte) {
+  const std::size_t totaal = TekstLengte();
+  anker_ = std::min(start, totaal);
+  cursor_ = std::min(totaal, anker_ + std::min(lengte, totaal - anker_));
+  MaakZichtbaar(anker_);
+  viewport()->update();
+}
+
+void Regelweergave::SelecteerAlles() {
+  anker_ = 0;
+  cursor_ = TekstLengte();
+  viewport()->update();
+}
+
+QString Regelweergave::GeselecteerdeTekst() const {
+  const std::size_t van = SelStart();
+  const std::size_t tot = van + SelLength();
+  QString uit;
+  if (tot <= van) return uit;
+  for (std::size_t i = RegelVanPositie(van); i < regels_.Count() && begin_[i] < tot; ++i) {
+    const std::string_view bytes = regels_[i];
+    const std::size_t b = begin_[i];
+    const std::size_t a = van > b ? van - b : 0;
+    const std::size_t e = std::min(tot - b, bytes.size() + 2);
+    if (a < bytes.size()) uit += decodeer_(bytes.substr(a, std::min(e, bytes.size()) - a)).tekst;
+    // The line end, or the part of it that is selected.
+    if (a <= bytes.size() && e > bytes.size()) uit += QLatin1Char('\r');
+    if (a <= bytes.size() + 1 && e > bytes.size() + 1) uit += QLatin1Char('\n');
+  }
+  return uit;
+}
+
+void Regelweergave::KopieerSelectie() const {
+  if (SelLength() == 0) return;
+  QApplication::clipboard()->setText(GeselecteerdeTekst());
+}
+
+std::size_t Regelweergave::PositieBij(QPoint punt) const {
+  if (regels_.Leeg()) return 0;
+  const long long regel = static_cast<long long>(EersteZichtbareRegel()) + (punt.y() < 0 ? -1 : punt.y() / RegelHoogte());
+  if (regel < 0) return 0;
+  if (regel >= static_cast<long long>(regels_.Count())) return TekstLengte();
+  const auto i = static_cast<std::size_t>(regel);
+  const Regeltekst r = decodeer_(regels_[i]);
+  const int kolom = horizontalScrollBar()->value() + (punt.x() - kMarge + TekenBreedte() / 2) / TekenBreedte();
+  return begin_[i] + ByteVanKolom(r, std::min(kolom, static_cast<int>(r.tekst.size())), regels_[i].size());
+}
+
+void Regelweergave::mousePressEvent(QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton) return;
+  const std::size_t pos = PositieBij(e->position().toPoint());
+  cursor_ = pos;
+  if (!(e->modifiers() & Qt::ShiftModifier)) anker_ = pos;
+  viewport()->update();
+}
+
+void Regelweergave::mouseMoveEvent(QMouseEvent* e) {
+  if (!(e->buttons() & Qt::LeftButton)) return;
+  const QPoint punt = e->position().toPoint();
+  // Dragging past an edge scrolls on.
+  if (punt.y() < 0) verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  if (punt.y() > viewport()->height()) verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  if (punt.x() < 0) horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  if (punt.x() > viewport()->width()) horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  cursor_ = PositieBij(punt);
+  viewport()->update();
+}
+
+void Regelweergave::mouseDoubleClickEvent(QMouseEvent* e) {
+  // Selects the clicked line without its line end.
+  if (e->button() != Qt::LeftButton || regels_.Leeg()) return;
+  const std::size_t i = std::min(RegelVanPositie(PositieBij(e->position().toPoint())), regels_.Count() - 1);
+  anker_ = begin_[i];
+  cursor_ = begin_[i] + regels_[i].size();
+  viewport()->update();
+}
+
+void Regelweergave::contextMenuEvent(QContextMenuEvent* e) { e->accept(); }
+
+void Regelweergave::keyPressEvent(QKeyEvent* e) {
+  if (e->matches(QKeySequence::Copy)) {
+    KopieerSelectie();
+    return;
+  }
+  if (e->matches(QKeySequence::SelectAll)) {
+    SelecteerAlles();
+    return;
+  }
+  QScrollBar* v = verticalScrollBar();
+  QScrollBar* h = horizontalScrollBar();
+  const bool ctrl = e->modifiers() & Qt::ControlModifier;
+  switch (e->key()) {
+    case Qt::Key_Up: v->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case Qt::Key_Down: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_PageUp: v->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+    case Qt::Key_PageDown: v->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case Qt::Key_Left: h->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case Qt::Key_Right: h->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_Home:
+      if (ctrl) v->setValue(0);
+      h->setValue(0);
+      break;
+    case Qt::Key_End:
+      if (ctrl) v->setValue(v->maximum());
+      else h->setValue(h->maximum());
+      break;
+    default: QAbstractScrollArea::keyPressEvent(e); return;
+  }
+  e->accept();
+}
+
+}  // namespace plovena

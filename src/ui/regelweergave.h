@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QString>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/regellijst.h"
+
+namespace plovena {
+
+// One line's bytes as the screen shows them. byteVan maps each UTF-16 unit of tekst to the
+// offset of the byte it came from (one entry more for the end); empty means one byte per unit.
+struct Regeltekst {
+  QString tekst;
+  std::vector<int> byteVan;
+};
+
+// Turns the bytes of one line into screen text. Replaceable, so a document's own code page
+// can be plugged in.
+using Regeldecodeerder = std::function<Regeltekst(std::string_view)>;
+
+// The default: valid UTF-8 sequences as UTF-8, every other byte as Windows-1252.
+Regeltekst DecodeerRegel(std::string_view regel);
+
+// A read-only view of a list of lines that paints only the visible lines straight from the
+// list. It keeps its own copy of the list (a cheap snapshot sharing the storage), so a later
+// change of the document shows only when the view is given the new list.
+//
+// Positions (selection start and length) count bytes of the text form: every line followed by
+// CR LF.
+class Regelweergave : public QAbstractScrollArea {
+  Q_OBJECT
+ public:
+  explicit Regelweergave(QWidget* ouder = nullptr);
+
+  // Shows the lines; the selection goes back to the top, as when a memo gets a new text.
+  void ZetRegels(Regellijst regels);
+  const Regellijst& Regels() const { return regels_; }
+  std::string Tekst() const { return regels_.Tekst(); }
+  std::size_t TekstLengte() const { return begin_.back(); }
+
+  std::size_t SelStart() const { return anker_ < cursor_ ? anker_ : cursor_; }
+  std::size_t SelLength() const { return anker_ < cursor_ ? cursor_ - anker_ : anker_ - cursor_; }
+  // Clamped to the text; scrolls the start of the selection into view.
+  void ZetSelectie(std::size_t start, std::size_t lengte);
+  void SelecteerAlles();
+  QString GeselecteerdeTekst() const;
+  void KopieerSelectie() const;  // to the clipboard as text; an empty selection copies nothing
+
+  void ZetDecodeerder(Regeldecodeerder d);
+
+  // The line that holds text position pos (Count() at or past the end) and where a line begins.
+  std::size_t RegelVanPositie(std::size_t pos) const;
+  std::size_t RegelBegin(std::size_t i) const { return begin_[i]; }
+  std::size_t EersteZichtbareRegel() const;
+  int ZichtbareRegels() const;
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;  // handled: the view has no context menu
+  void scrollContentsBy(int dx, int dy) override;
+  void changeEvent(QEvent* e) override;
+
+ private:
+  int RegelHoogte() const;
+  int TekenBreedte() const;
+  int ZichtbareKolommen() const;
+  void WerkSchuifbalkenBij();
+  void MaakZichtbaar(std::size_t pos);
+  std::size_t PositieBij(QPoint p) const;
+
+  Regellijst regels_;
+  std::vector<std::size_t> begin_{0};  // text position of each line, and the total at the end
+  std::size_t breedste_ = 0;           // longest line in bytes: an upper bound of its columns
+  std::size_t anker_ = 0;
+  std::size_t cursor_ = 0;
+  Regeldecodeerder decodeer_ = DecodeerRegel;
+};
+
+}  // namespace plovena

@@ -1,0 +1,40 @@
+#include "ui/weergave.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPalette>
+
+#include "ui/regelweergave.h"
+
+namespace plovena {
+
+QFont Lettertype(const QString& familie, int pixels, bool vet) {
+  QFont f(familie);
+  f.setPixelSize(pixels);
+  f.setBold(vet);
+  return f;
+}
+
+void MaakMemoOp(Regelweergave& memo, const QColor& achtergrond) {
+  QFont f = Lettertype(QStringLiteral("Courier New"), 12);
+  f.setStyleHint(QFont::TypeWriter, QFont::PreferDefault);
+  f.setFixedPitch(true);
+  if (!QFontInfo(f).fixedPitch()) {
+    f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setPixelSize(12);
+  }
+  memo.setFont(f);
+  QPalette p = memo.palette();
+  p.setColor(QPalette::Base, achtergrond);
+  p.setColor(QPalette::Text, Qt::black);
+  memo.setPalette(p);
+}
+
+std::filesystem::path BestandsPad(const QString& naam) {
+  const QByteArray b = QFile::encodeName(naam);
+  return std::filesystem::path(std::string(b.constData(), static_cast<std::size_t>(b.size())));
+}
+
+}  // namespace plovena
