@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "document/regel.h"
 #include "document/werkbestand.h"
@@ -18,6 +19,7 @@ constexpr char16_t kVervang = 0xFFFD;
 constexpr char16_t kStippelcirkel = 0x25CC;
 
 using Tabel = std::array<char16_t, 256>;
+using Grenzen = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
 
 // The upper half comes from ICU's converter, byte by byte. The lower half is always ASCII:
 // ICU's IBM code pages swap 0x1A, 0x1C and 0x7F with other controls, which a GEDCOM line never means.
@@ -186,12 +188,119 @@ std::size_t Utf8Reeks(std::string_view s, std::size_t i, char32_t& cp) noexcept 
   return lengte;
 }
 
+// The per-byte work, once with and once without the group edges, so that the display and the
+// search pay nothing for the edges.
+template <bool kMetGrenzen>
+void OntcijferRegel(Tekenset soort, const char16_t* tabel, std::string_view regel, std::u16string& doel,
+                    Grenzen* grenzen) {
+  const std::size_t start = doel.size();
+  const std::size_t n = regel.size();
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(regel[i]); };
+  // Written through an index into a buffer sized beforehand, not by push_back per unit.
+  std::size_t w = start;
+  // A group ends at byte i.
+  const auto rand = [&](std::size_t i) {
+    if constexpr (kMetGrenzen)
+      grenzen->emplace_back(static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(w - start));
+  };
+  if constexpr (kMetGrenzen) {
+    grenzen->clear();
+    grenzen->reserve(n + 1);
+    rand(0);
+  }
+
+  if (soort == Tekenset::Utf8) {
+    doel.resize(start + n);  // never more units than bytes
+    char16_t* uit = doel.data();
+    char32_t cp;
+    for (std::size_t i = 0; i < n;) {
+      const unsigned char b = byte(i);
+      if (b < 0x80) {
+        uit[w++] = b;
+        rand(++i);
+        continue;
+      }
+      const std::size_t lengte = Utf8Reeks(regel, i, cp);
+      if (lengte == 0) {
+        uit[w++] = kVervang;  // each invalid byte on its own
+        rand(++i);
+        continue;
+      }
+      if (cp >= 0x10000) {
+        uit[w++] = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+        uit[w++] = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+      } else {
+        uit[w++] = static_cast<char16_t>(cp);
+      }
+      i += lengte;
+      rand(i);
+    }
+    doel.resize(w);
+    return;
+  }
+
+  if (soort != Tekenset::Ansel) {
+    doel.resize(start + n);
+    char16_t* uit = doel.data() + start;
+    for (std::size_t i = 0; i < n; ++i) uit[i] = tabel[byte(i)];
+    if constexpr (kMetGrenzen)
+      for (std::size_t i = 1; i <= n; ++i)
+        grenzen->emplace_back(static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(i));
+    return;
+  }
+
+  // ANSEL writes marks before their letter, Unicode after it: a letter and the marks before it
+  // become letter + marks, composed where a precomposed character exists. A mark without a letter
+  // (at the end of a line that CONC split inside a letter, before a control character or an
+  // unknown byte) is shown on a dotted circle, so that it does not seem to belong to the letter
+  // before it.
+  doel.resize(start + 2 * n);  // at most two units per byte: the dotted circle and its mark
+  for (std::size_t i = 0; i < n;) {
+    if (!IsAnselTeken(byte(i))) {
+      doel[w++] = tabel[byte(i)];
+      rand(++i);
+      continue;
+    }
+    std::size_t j = i;
+    while (j < n && IsAnselTeken(byte(j))) ++j;
+    if (j == n || byte(j) < 0x20 || tabel[byte(j)] == kVervang) {
+      for (; i < j; ++i) {
+        doel[w++] = kStippelcirkel;
+        doel[w++] = tabel[byte(i)];
+        rand(i + 1);
+      }
+      continue;
+    }
+    icu::UnicodeString groep(static_cast<UChar>(tabel[byte(j)]));
+    for (std::size_t k = i; k < j; ++k) groep.append(static_cast<UChar>(tabel[byte(k)]));
+    if (const icu::Normalizer2* nfc = Nfc()) {
+      UErrorCode fout = U_ZERO_ERROR;
+      icu::UnicodeString samengesteld = nfc->normalize(groep, fout);
+      if (U_SUCCESS(fout)) groep = samengesteld;
+    }
+    const auto lengte = static_cast<std::size_t>(groep.length());
+    if (w + lengte > doel.size()) doel.resize(w + lengte + 2 * (n - j));  // a decomposing letter
+    std::copy_n(groep.getBuffer(), lengte, doel.begin() + static_cast<std::ptrdiff_t>(w));
+    w += lengte;
+    i = j + 1;
+    rand(i);
+  }
+  doel.resize(w);
+}
+
 }  // namespace
 
 bool IsGeldigUtf8(std::string_view bytes) noexcept {
   std::size_t i = 0;
   char32_t cp;
   while (i < bytes.size()) {
+    // Most bytes of most files are ASCII: skip them eight at a time.
+    std::uint64_t acht;
+    if (bytes.size() - i >= 8 &&
+        (std::memcpy(&acht, bytes.data() + i, 8), (acht & 0x8080808080808080u) == 0)) {
+      i += 8;
+      continue;
+    }
     if (static_cast<unsigned char>(bytes[i]) < 0x80) {
       ++i;
       continue;
@@ -311,91 +420,10 @@ std::u16string Decodeerder::Tekst(const Regellijst& regels) const {
 }
 
 void Decodeerder::Ontcijfer(std::string_view regel, std::u16string& doel, Posities* posities) const {
-  const std::size_t start = doel.size();
-  const std::size_t n = regel.size();
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(regel[i]); };
-  // A group ends at byte i; the units written so far count from start.
-  const auto rand = [&](std::size_t i) {
-    if (posities != nullptr)
-      posities->grenzen_.emplace_back(static_cast<std::uint32_t>(i),
-                                      static_cast<std::uint32_t>(doel.size() - start));
-  };
-  if (posities != nullptr) {
-    posities->grenzen_.clear();
-    posities->grenzen_.reserve(n + 1);
-    rand(0);
-  }
-
-  if (soort_ == Tekenset::Utf8) {
-    doel.reserve(start + n);  // never more units than bytes
-    char32_t cp;
-    for (std::size_t i = 0; i < n;) {
-      const unsigned char b = byte(i);
-      if (b < 0x80) {
-        doel.push_back(b);
-        rand(++i);
-        continue;
-      }
-      const std::size_t lengte = Utf8Reeks(regel, i, cp);
-      if (lengte == 0) {
-        doel.push_back(kVervang);  // each invalid byte on its own
-        rand(++i);
-        continue;
-      }
-      if (cp >= 0x10000) {
-        doel.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
-        doel.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-      } else {
-        doel.push_back(static_cast<char16_t>(cp));
-      }
-      i += lengte;
-      rand(i);
-    }
-    return;
-  }
-
-  if (soort_ != Tekenset::Ansel) {
-    doel.resize(start + n);
-    for (std::size_t i = 0; i < n; ++i) doel[start + i] = tabel_[byte(i)];
-    if (posities != nullptr)
-      for (std::size_t i = 1; i <= n; ++i)
-        posities->grenzen_.emplace_back(static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(i));
-    return;
-  }
-
-  // ANSEL writes marks before their letter, Unicode after it: a letter and the marks before it
-  // become letter + marks, composed where a precomposed character exists. A mark without a letter
-  // (at the end of a line that CONC split inside a letter, before a control character or an
-  // unknown byte) is shown on a dotted circle, so that it does not seem to belong to the letter
-  // before it.
-  doel.reserve(start + n);
-  for (std::size_t i = 0; i < n;) {
-    if (!IsAnselTeken(byte(i))) {
-      doel.push_back(tabel_[byte(i)]);
-      rand(++i);
-      continue;
-    }
-    std::size_t j = i;
-    while (j < n && IsAnselTeken(byte(j))) ++j;
-    if (j == n || byte(j) < 0x20 || tabel_[byte(j)] == kVervang) {
-      for (; i < j; ++i) {
-        doel.push_back(kStippelcirkel);
-        doel.push_back(tabel_[byte(i)]);
-        rand(i + 1);
-      }
-      continue;
-    }
-    icu::UnicodeString groep(static_cast<UChar>(tabel_[byte(j)]));
-    for (std::size_t k = i; k < j; ++k) groep.append(static_cast<UChar>(tabel_[byte(k)]));
-    if (const icu::Normalizer2* nfc = Nfc()) {
-      UErrorCode fout = U_ZERO_ERROR;
-      icu::UnicodeString samengesteld = nfc->normalize(groep, fout);
-      if (U_SUCCESS(fout)) groep = samengesteld;
-    }
-    doel.append(groep.getBuffer(), static_cast<std::size_t>(groep.length()));
-    i = j + 1;
-    rand(i);
-  }
+  if (posities == nullptr)
+    OntcijferRegel<false>(soort_, tabel_, regel, doel, nullptr);
+  else
+    OntcijferRegel<true>(soort_, tabel_, regel, doel, &posities->grenzen_);
 }
 
 }  // namespace plovena

@@ -208,8 +208,13 @@ TEST(Decodeerder, Ansel) {
       {Tekenset::Ansel,
        "\xE2"
        "b",
-       u"b\u0301"},                         // no precomposed form
-      {Tekenset::Ansel, "\xE2\xA2", u"Ǿ"},  // mark on a spacing ANSEL letter
+       u"b\u0301"},  // no precomposed form
+      {Tekenset::Ansel, "\xE2\xA2", u"Ǿ"},
+      {Tekenset::Ansel, "\xE2\xAC", u"Ớ"},  // a letter that decomposes itself
+      {Tekenset::Ansel,
+       "\xE8\xE2\xE2\xE2"
+       "u!",
+       u"ǘ\u0301\u0301!"},  // mark on a spacing ANSEL letter
       {Tekenset::Ansel, "\xEBt\xECs", u"t\uFE20s\uFE21"},
       {Tekenset::Ansel, "\xE2 ", u" \u0301"},        // a mark on a blank stays spacing
       {Tekenset::Ansel, "a\xE2", u"a\u25CC\u0301"},  // no letter: shown on a dotted circle
