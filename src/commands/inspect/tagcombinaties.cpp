@@ -13,14 +13,16 @@ namespace {
 // Length of the combination after cutting its last n elements. The first cut keeps the last
 // TAB, so an empty last element goes as one element; every further cut drops that TAB and the
 // element before it. The first element is never removed, also when it is empty (a combination
-// that begins with a TAB): a cut must never glue two keys together.
-std::size_t IngekorteLengte(std::string_view c, int n) noexcept {
+// that begins with a TAB): a cut must never glue two keys together. eersteTab is the position
+// of the first TAB (npos when there is none); the search never goes below it, so a cut reads
+// only what it removes and the walk stays linear however long the record's key is.
+std::size_t IngekorteLengte(std::string_view c, int n, std::size_t eersteTab) noexcept {
   std::size_t lengte = c.size();
+  if (eersteTab == std::string_view::npos) return lengte;
   for (int k = 0; k < n; ++k) {
     const std::size_t eind = k == 0 ? lengte : lengte - 1;
-    const std::size_t p = c.substr(0, eind).rfind('\t');
-    if (p == std::string_view::npos) break;
-    lengte = p + 1;
+    if (eind <= eersteTab) break;
+    lengte = c.substr(0, eind).rfind('\t') + 1;  // finds eersteTab at the latest
   }
   return lengte;
 }
@@ -40,7 +42,7 @@ std::string NiveauFout(std::size_t index, char niveau) {
 }  // namespace
 
 std::string CombinatieInkorten(std::string_view combinatie, int n) {
-  return std::string(combinatie.substr(0, IngekorteLengte(combinatie, n)));
+  return std::string(combinatie.substr(0, IngekorteLengte(combinatie, n, combinatie.find('\t'))));
 }
 
 bool CombinatieLijst::Toevoegen(const std::string& combinatie) {
@@ -73,6 +75,7 @@ void CombinatieLijst::Sorteer() {
 CombinatieLijst TagCombinaties(const Regellijst& regels, Voortgang& v) {
   CombinatieLijst lijst;
   std::string huidig;
+  std::size_t eersteTab = std::string::npos;  // of huidig
   int vorige = 0;
   // The first line that is not passed over starts the combination, even after blank lines.
   bool eerste = true;
@@ -85,17 +88,18 @@ CombinatieLijst TagCombinaties(const Regellijst& regels, Voortgang& v) {
       const int niveau = teken - '0';
       std::string sleutel = TagSleutel(regel);
       if (niveau > vorige) {
+        if (eersteTab == std::string::npos) eersteTab = huidig.size();
         huidig += '\t';
         huidig += sleutel;
-      } else if (eerste) {
-        huidig = std::move(sleutel);
-      } else if (niveau == 0) {
-        lijst.Toevoegen(huidig);
-        huidig = std::move(sleutel);
       } else {
-        lijst.Toevoegen(huidig);
-        huidig.resize(IngekorteLengte(huidig, vorige - niveau + 1));
-        huidig += sleutel;
+        if (!eerste) lijst.Toevoegen(huidig);
+        if (eerste || niveau == 0) {
+          huidig = std::move(sleutel);
+          eersteTab = huidig.find('\t');  // a key may hold a TAB of its own
+        } else {
+          huidig.resize(IngekorteLengte(huidig, vorige - niveau + 1, eersteTab));
+          huidig += sleutel;
+        }
       }
       eerste = false;
       vorige = niveau;
