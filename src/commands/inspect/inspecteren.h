@@ -30,7 +30,7 @@ std::string TagSleutel(std::string_view regel);
 
 // The distinct keys in the list collation, in its order; each holds the text of the first line
 // that produced it.
-std::vector<std::string> VerzamelTags(const Regellijst& regels);
+std::vector<std::string> TagLijst(const Regellijst& regels);
 
 // Per entry, the number of lines whose tag or whose value is exactly that entry (byte for byte);
 // a line counts once for an entry even when tag and value are both that entry.

@@ -103,7 +103,7 @@ TEST(TagsAnalyseren, LeegDocument) {
 // The report rows of the tag count, straight from the pure pieces.
 Lijst TagRapport(std::initializer_list<std::string_view> regels) {
   Werkbestand wb = Document(regels);
-  Lijst tags = VerzamelTags(wb);
+  Lijst tags = TagLijst(wb);
   std::vector<std::size_t> aantallen = TelVermeldingen(wb, tags);
   Lijst rijen;
   for (std::size_t k = 0; k < tags.size(); ++k)
@@ -560,7 +560,7 @@ bool Gelijk(const std::string& a, const std::string& b) { return Collatie::Stand
 TEST(TagsAnalyseren, SnelGelijkAanTraagOpEchteBestanden) {
   for (const char* bestand : {"tgc551lf.ged", "allged.ged", "maximal70.ged", "humo-genealogy-test.ged"}) {
     Werkbestand wb = LaadEcht(bestand);
-    Lijst tags = VerzamelTags(wb);
+    Lijst tags = TagLijst(wb);
     ASSERT_FALSE(tags.empty()) << bestand;
     for (std::size_t k = 1; k < tags.size(); ++k)
       EXPECT_TRUE(Collatie::Standaard().Kleiner(tags[k - 1], tags[k])) << bestand << ": " << tags[k];

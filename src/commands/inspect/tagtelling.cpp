@@ -10,7 +10,7 @@
 
 namespace plovena {
 
-std::vector<std::string> VerzamelTags(const Regellijst& regels) {
+std::vector<std::string> TagLijst(const Regellijst& regels) {
   const Collatie& collatie = Collatie::Standaard();
   std::vector<std::string> tags;
   std::vector<std::string> sleutels;  // sort key of each entry, same index
@@ -64,7 +64,7 @@ std::vector<std::size_t> TelVermeldingen(const Regellijst& regels, const std::ve
 
 Resultaat TagsAnalyseren(Toestand& t, Omgeving& o) {
   const Regellijst& regels = t.werkbestand;
-  std::vector<std::string> tags = VerzamelTags(regels);
+  std::vector<std::string> tags = TagLijst(regels);
 
   std::string vraag = "In het werkbestand zijn " + std::to_string(tags.size()) + " tags gevonden. ";
   vraag += NLCR;
