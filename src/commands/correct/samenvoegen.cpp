@@ -34,7 +34,8 @@ bool EindigtScan(std::string_view regel) {
 // at index w in a list of w + (n - rd) lines: the written lines, then the unread ones. Its
 // progress steps are taken with those figures. Since every merged line follows at least one
 // removed line, w never passes rd, so the unread lines (and the look-ahead to CITY) are
-// never overwritten.
+// never overwritten. The end of the document ends a person and the scan; reached by the outer
+// scan itself, it ends the scan without a further step.
 std::size_t VoegSamen(Regellijst& wb, Voortgang& balk, bool plaatsen) {
   const std::string_view tag = plaatsen ? "RESI" : "OCCU";
   auto& r = wb.Regels();
