@@ -35,13 +35,7 @@ constexpr std::string_view kVoorbeeldBron =
     "Programmaversie: 2.3\n";
 
 TEST_F(CliBinair, Bronprogramma) {
-  // clang-format off
-  auto r = Start({Voorbeeld(), "-o", uit, "--tags", "_UID", "tags-tellen", "tag-combinaties",
-                  "tag-combinaties-gesorteerd", "personen-tellen", "tab-delimited", "tags-lijst",
-                  "occu-resi-correctie", "beroepen-samenvoegen", "plaatsen-samenvoegen", "sour-correctie",
-                  "note-cont-correctie", "zonder-achternaam", "gezinstags-opschonen", "tags-verwijderen",
-                  "bronnen-verwijderen", "inspringen", "bronprogramma"});
-  // clang-format on
+  auto r = Start({Voorbeeld(), "bronprogramma"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, kVoorbeeldBron);
   EXPECT_EQ(r.err, "");
@@ -67,28 +61,13 @@ TEST_F(CliBinair, DocumentNaarStandaarduitvoerHoudtDeBytes) {
 
 TEST_F(CliBinair, AlleOpdrachtenAchterElkaar) {
   const std::string uit = Pad("hersteld.ged").string();
-  auto r = Start({Voorbeeld(),
-                  "-o",
-                  uit,
-                  "--tags",
-                  "_UID",
-                  "tags-tellen",
-                  "tag-combinaties",
-                  "tag-combinaties-gesorteerd",
-                  "personen-tellen",
-                  "tab-delimited",
-                  "tags-lijst",
-                  "occu-resi-correctie",
-                  "beroepen-samenvoegen",
-                  "plaatsen-samenvoegen",
-                  "sour-correctie",
-                  "note-cont-correctie",
-                  "zonder-achternaam",
-                  "gezinstags-opschonen",
-                  "tags-verwijderen",
-                  "bronnen-verwijderen",
-                  "inspringen",
-                  "bronprogramma"});
+  // clang-format off
+  auto r = Start({Voorbeeld(), "-o", uit, "--tags", "_UID", "tags-tellen", "tag-combinaties",
+                  "tag-combinaties-gesorteerd", "personen-tellen", "tab-delimited", "tags-lijst",
+                  "occu-resi-correctie", "beroepen-samenvoegen", "plaatsen-samenvoegen", "sour-correctie",
+                  "note-cont-correctie", "zonder-achternaam", "gezinstags-opschonen", "tags-verwijderen",
+                  "bronnen-verwijderen", "inspringen", "bronprogramma"});
+  // clang-format on
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
   const std::string bytes = LeesBytes(uit);
