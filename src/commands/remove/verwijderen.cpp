@@ -74,24 +74,30 @@ class Doorloop {
 };
 
 // InTagTekst of a line's tag against one text. A selection of many tags is a long text, and a
-// document repeats a few distinct tags, so the answer is kept per tag.
+// document repeats a few distinct tags, so the answer is kept per tag. Tags with a byte the
+// text lacks (every cross-reference when the text has no '@') are refused without a search.
 class TagToets {
  public:
-  explicit TagToets(std::string_view tekst) : tekst_(tekst) {}
+  explicit TagToets(std::string_view tekst) : tekst_(tekst) {
+    for (char c : tekst) inTekst_[static_cast<unsigned char>(c)] = true;
+  }
 
   // regel must point into the document's storage, which outlives this test.
   bool Treft(std::string_view regel) {
     std::string_view tag = RuweTag(regel);
+    if (tag.empty() || !inTekst_[static_cast<unsigned char>(HoofdLetter(tag.front()))]) return false;
     if (HeeftKleineLetters(tag)) return InTagTekst(HoofdLetters(tag), tekst_);
-    if (tekst_.size() <= kKort) return InTagTekst(tag, tekst_);
+    if (tekst_.size() <= kKort || antwoorden_.size() >= kMaxAntwoorden) return InTagTekst(tag, tekst_);
     auto [plek, nieuw] = antwoorden_.try_emplace(tag, false);
     if (nieuw) plek->second = InTagTekst(tag, tekst_);
     return plek->second;
   }
 
  private:
-  static constexpr std::size_t kKort = 64;  // shorter texts are searched faster than hashed
+  static constexpr std::size_t kKort = 64;               // shorter texts are searched faster than hashed
+  static constexpr std::size_t kMaxAntwoorden = 1 << 14;  // a document of ever new tags gains nothing
   std::string_view tekst_;
+  bool inTekst_[256] = {};
   std::unordered_map<std::string_view, bool> antwoorden_;
 };
 
@@ -121,15 +127,20 @@ std::vector<std::string> VerzamelTags(const Regellijst& wb) {
   const Collatie& collatie = Collatie::Standaard();
   std::deque<std::string> kopieen;               // upper-cased tags the document wrote in lower case
   std::unordered_set<std::string_view> gezien;   // every tag text met, offered or not
+  std::string hoofd;
   std::unordered_set<std::string> sleutels;      // collation keys of the offered tags
   std::vector<std::pair<std::string, std::string>> lijst;  // key, tag
   for (std::size_t i = 0; i < wb.Count(); ++i) {
     std::string_view tag = RuweTag(wb[i]);
     // An empty tag (blank line, level only, "10 NOTE") would be an empty entry: passed over.
     if (tag.empty()) continue;
-    if (HeeftKleineLetters(tag)) tag = kopieen.emplace_back(HoofdLetters(tag));
-    if (!gezien.insert(tag).second) continue;
-    if (tag.front() == '@' || InTagTekst(tag, kBeschermdeTags)) continue;
+    if (tag.front() == '@') continue;
+    const bool kopie = HeeftKleineLetters(tag);
+    if (kopie) tag = hoofd = HoofdLetters(tag);
+    if (gezien.contains(tag)) continue;
+    if (kopie) tag = kopieen.emplace_back(hoofd);
+    gezien.insert(tag);
+    if (InTagTekst(tag, kBeschermdeTags)) continue;
     // Tags equal in the collation are one entry: the first met stays.
     std::string sleutel = collatie.Sorteersleutel(tag);
     if (sleutels.insert(sleutel).second) lijst.emplace_back(std::move(sleutel), std::string(tag));
