@@ -7,10 +7,20 @@ namespace plovena {
 
 namespace {
 constexpr std::size_t kBlokGrootte = 256 * 1024;
+
+// memchr is vectorised in the C library; a plain counting loop is not at -O2.
+std::size_t Tel(const char* p, const char* eind, char c) {
+  std::size_t n = 0;
+  while ((p = static_cast<const char*>(std::memchr(p, c, static_cast<std::size_t>(eind - p))))) {
+    ++n;
+    ++p;
+  }
+  return n;
 }
+}  // namespace
 
 std::string_view Opslag::Bewaar(std::string_view tekst) {
-  if (tekst.empty()) return {};
+  if (tekst.empty()) return std::string_view("", 0);  // never a null pointer: memcpy of it is fine
   if (tekst.size() > over_) {
     if (tekst.size() > kBlokGrootte / 4) {
       // A long line gets a block of its own, so the current block is not wasted.
@@ -60,7 +70,7 @@ std::string Regellijst::Tekst() const {
   uit.resize(TekstLengte());
   char* p = uit.data();
   for (auto r : regels_) {
-    std::memcpy(p, r.data(), r.size());
+    if (!r.empty()) std::memcpy(p, r.data(), r.size());
     p += r.size();
     *p++ = '\r';
     *p++ = '\n';
@@ -77,31 +87,33 @@ Regellijst Regellijst::UitBuffer(std::string buffer, std::size_t begin) {
   const char* p = b.data();
   const char* const eind = p + b.size();
 
-  // Count the line ends first so the vector is allocated once: every LF, and every CR that
-  // is not followed by an LF.
-  const std::size_t lfs = static_cast<std::size_t>(std::count(p, eind, '\n'));
-  std::size_t losseCrs = 0;
-  for (const char* q = p; q < eind; ++q) {
-    q = static_cast<const char*>(std::memchr(q, '\r', static_cast<std::size_t>(eind - q)));
-    if (!q) break;
-    if (q + 1 == eind || q[1] != '\n') ++losseCrs;
-  }
-  lijst.regels_.reserve(lfs + losseCrs + 1);
-
-  if (losseCrs == 0) {
-    // Only LF and CR LF (nearly every file): each line ends at the next LF.
-    while (p < eind) {
-      const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(eind - p)));
+  // Count first so the vector is allocated once. Nearly every file has only LF or CR LF line
+  // ends: then each line ends at the next LF, and every CR stands right before one. That is
+  // checked while splitting; a file with a lone CR somewhere is split again byte by byte.
+  const std::size_t lfs = Tel(p, eind, '\n');
+  const std::size_t crs = Tel(p, eind, '\r');
+  std::size_t crVoorLf = 0;
+  if (crs <= lfs) {
+    lijst.regels_.reserve(lfs + 1);
+    const char* q = p;
+    while (q < eind) {
+      const char* lf = static_cast<const char*>(std::memchr(q, '\n', static_cast<std::size_t>(eind - q)));
       if (!lf) {
-        lijst.regels_.emplace_back(p, static_cast<std::size_t>(eind - p));
+        lijst.regels_.emplace_back(q, static_cast<std::size_t>(eind - q));
         break;
       }
-      const char* e = (lf > p && lf[-1] == '\r') ? lf - 1 : lf;
-      lijst.regels_.emplace_back(p, static_cast<std::size_t>(e - p));
-      p = lf + 1;
+      const char* e = lf;
+      if (lf > q && lf[-1] == '\r') {
+        --e;
+        ++crVoorLf;
+      }
+      lijst.regels_.emplace_back(q, static_cast<std::size_t>(e - q));
+      q = lf + 1;
     }
-    return lijst;
+    if (crVoorLf == crs) return lijst;
+    lijst.regels_.clear();
   }
+  lijst.regels_.reserve(lfs + crs - crVoorLf + 1);
 
   const char* regel = p;
   for (; p < eind; ++p) {

@@ -57,8 +57,6 @@ std::string Reden(std::error_code ec, Handeling h) {
   return "systeemfout " + std::to_string(ec.value());
 }
 
-std::string Reden(int fout, Handeling h) { return Reden(std::error_code(fout, std::generic_category()), h); }
-
 BestandsFout Fout(const fs::path& pad, Handeling h, const std::string& reden) {
   return {"Kan \"" + pad.string() + (h == Handeling::Lezen ? "\" niet lezen: " : "\" niet opslaan: ") + reden +
           "."};
@@ -218,7 +216,7 @@ std::string NaarUtf16(const Regellijst& lijst, bool le, bool bom) {
 namespace {
 
 // Ontleed's work; returns the reason of a failure as a phrase, empty when it went well.
-std::string OntleedBytes(std::string bytes, Werkbestand& doel) {
+std::string HerkenEnSplits(std::string& bytes, Werkbestand& doel) {
   const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t n = bytes.size();
 
@@ -254,6 +252,16 @@ std::string OntleedBytes(std::string bytes, Werkbestand& doel) {
   wb.codering = codering;
   doel = std::move(wb);
   return {};
+}
+
+std::string OntleedBytes(std::string bytes, Werkbestand& doel) {
+  try {
+    return HerkenEnSplits(bytes, doel);
+  } catch (const std::bad_alloc&) {
+    return std::string(kTeGroot);
+  } catch (const std::length_error&) {
+    return std::string(kTeGroot);
+  }
 }
 
 }  // namespace
@@ -361,6 +369,8 @@ BestandsFout BewaarBytes(std::string_view bytes, const fs::path& pad) {
 #else
 
 namespace {
+
+std::string Reden(int fout, Handeling h) { return Reden(std::error_code(fout, std::generic_category()), h); }
 
 // A descriptor that closes itself.
 struct Descriptor {

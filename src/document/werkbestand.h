@@ -31,19 +31,24 @@ struct BestandsFout {
 };
 
 // Splits the bytes of a file into a working document (mark and encoding recognised).
-// Fails only on malformed UTF-16; the text of the error does not name a file.
+// Fails only on malformed UTF-16 (an odd number of bytes, a lone surrogate) or when memory
+// runs out; the text of the error does not name a file, and doel is then left as it was.
 BestandsFout Ontleed(std::string bytes, Werkbestand& doel);
 
 // The bytes that saving writes: every line followed by CR LF, in the document's encoding.
 std::string NaarBytes(const Werkbestand& wb);
 
-// Reads a file into doel; on failure doel is left as it was.
+// Reads a file into doel; on failure doel is left as it was. Errors read like
+// Kan "PAD" niet lezen: het bestand bestaat niet.
 BestandsFout Laad(const std::filesystem::path& pad, Werkbestand& doel);
 
 // Writes the document atomically: a temporary file beside the target is renamed over it, so a
 // failed save leaves the old file intact. Permission bits of a replaced file are kept, a
-// symbolic link is followed, and a target that is no regular file (a device, a FIFO) is
-// written directly.
+// symbolic link is followed (the file it points to is replaced, the link stays), and a target
+// that is no regular file (a device, a FIFO) is written directly. A file the user may not
+// write, or that has no write permission at all, is refused ("het bestand is alleen-lezen")
+// rather than replaced behind the user's back, also for root. Errors read like
+// Kan "PAD" niet opslaan: de schijf is vol.
 BestandsFout Bewaar(const Werkbestand& wb, const std::filesystem::path& pad);
 
 // The same for any bytes (reports are saved this way).

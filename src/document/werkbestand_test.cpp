@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -211,6 +212,45 @@ TEST_F(Bestanden, LaadFouten) {
   }
   EXPECT_EQ(Lijst(wb), Regels{"blijft"});
   EXPECT_EQ(wb.codering, Codering::Utf8Bom);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define PLOVENA_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PLOVENA_ASAN 1
+#endif
+#endif
+
+#ifndef PLOVENA_ASAN
+// Loads with 64 MB of address space to spare; 0 when Laad failed with the expected text and
+// left its target alone.
+int LaadMetKrapGeheugen(const fs::path& p, const std::string& verwacht) {
+  long paginas = 0;
+  std::ifstream("/proc/self/statm") >> paginas;
+  const rlim_t grens = static_cast<rlim_t>(paginas) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64 << 20);
+  const rlimit r{grens, grens};
+  if (::setrlimit(RLIMIT_AS, &r) != 0) return 2;
+  Werkbestand wb;
+  wb.VoegToe("blijft");
+  const BestandsFout f = Laad(p, wb);
+  return f.tekst == verwacht && wb.Count() == 1 ? 0 : 1;
+}
+#endif
+
+TEST_F(Bestanden, TeGrootVoorHetGeheugen) {
+#ifdef PLOVENA_ASAN
+  GTEST_SKIP() << "AddressSanitizer needs more address space than the limit leaves";
+#else
+  const fs::path p = Pad("groot.ged");
+  const int fd = ::open(p.c_str(), O_WRONLY | O_CREAT, 0644);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::ftruncate(fd, 256 << 20), 0);  // sparse: costs no disk
+  ::close(fd);
+  const std::string verwacht = "Kan \"" + p.string() + "\" niet lezen: het bestand is te groot voor het geheugen.";
+  // In a child process with too little address space for the file: an error, no crash.
+  EXPECT_EXIT(std::_Exit(LaadMetKrapGeheugen(p, verwacht)), testing::ExitedWithCode(0), "");
+#endif
 }
 
 TEST_F(Bestanden, MislukteBewaringLaatDoelHeel) {
