@@ -47,7 +47,7 @@ IN2=$TMP/n2.ged
 grootte1=$(stat -c %s "$IN1")
 grootte2=$(stat -c %s "$IN2")
 
-# One figure: "median_s min_s max_s peak_kib status" of RUNS runs of the command.
+# One figure: "median_s min_s max_s peak_kib status median_cpu_s" of RUNS runs of the command.
 meet() { "$METEN" -n "$RUNS" -- "$@"; }
 
 mb() { awk -v b="$1" 'BEGIN { printf "%.1f MB", b / 1e6 }'; }
@@ -92,10 +92,11 @@ echo "# Plovena-benchmark $(date -u +%Y-%m-%d)"
 echo
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'); commit $(git -C "$ROOT" rev-parse --short HEAD 2>/dev/null || echo '?')."
 echo "Invoer: $k1 regels ($(mb "$grootte1")) en $k2 regels ($(mb "$grootte2")), gedcom-genereren zaad $ZAAD."
-echo "Mediaan van $RUNS runs van het hele proces, na één opwarmrun; piekgeheugen = maximale RSS / bestandsgrootte."
+echo "Mediaan van $RUNS runs van het hele proces, na één opwarmrun; piekgeheugen = maximale RSS / bestandsgrootte;"
+echo "CPU = user + system van het proces (mediaan), los van andere belasting van de machine (belasting nu: $(cut -d' ' -f1-3 /proc/loadavg))."
 echo
-echo "| opdracht | $k1 (s) | $k2 (s) | $k2/$k1 | piekgeheugen $k1 |"
-echo "|---|---:|---:|---:|---:|"
+echo "| opdracht | $k1 (s) | $k2 (s) | $k2/$k1 | piekgeheugen $k1 | CPU $k1 (s) | CPU $k2 (s) |"
+echo "|---|---:|---:|---:|---:|---:|---:|"
 
 gemist=()
 declare -A tijd1
@@ -109,45 +110,49 @@ for geval in "${gevallen[@]}"; do
     eval "woorden=(${args//@UIT@/\"\$uit\"})"  # our own constant texts, shell-quoted
     metingen+=("$(meet "$CLI" "$in" "${woorden[@]}")")
   done
-  read -r t1 _ _ piek1 st1 <<<"${metingen[0]}"
-  read -r t2 _ _ _ st2 <<<"${metingen[1]}"
+  read -r t1 _ _ piek1 st1 c1 <<<"${metingen[0]}"
+  read -r t2 _ _ _ st2 c2 <<<"${metingen[1]}"
   tijd1[$label]=$t1
   # The output of zonder-achternaam is kept for the comparison with awk's.
-  [[ $label == zonder-achternaam ]] && cp "$TMP/uit1.ged" "$TMP/zonder-plovena.ged"
+  [[ $label == zonder-achternaam ]] && cp "$TMP/uit2.ged" "$TMP/zonder-plovena.ged"
   regel=$(awk -v l="$label" -v t1="$t1" -v t2="$t2" -v p="$piek1" -v g="$grootte1" \
-              -v n1="$N1" -v n2="$N2" -v s1="$st1" -v s2="$st2" 'BEGIN {
+              -v n1="$N1" -v n2="$N2" -v s1="$st1" -v s2="$st2" -v c1="$c1" -v c2="$c2" 'BEGIN {
     r = t2 / t1; m = p * 1024 / g; mis = ""
     if (t1 > 0.5 * n1 / 1e6 || t2 > 0.5 * n2 / 1e6) mis = mis " tijd"
     if (r > 2.2) mis = mis " verhouding"
     if (m > 3) mis = mis " geheugen"
     st = (s1 != 0 || s2 != 0) ? sprintf(" (exit %d/%d)", s1, s2) : ""
-    printf "| %s%s | %.3f | %.3f | %.2f | %.2fx |%s\n", l, st, t1, t2, r, m, mis
+    printf "| %s%s | %.3f | %.3f | %.2f | %.2fx | %.3f | %.3f |%s\n", l, st, t1, t2, r, m, c1, c2, mis
   }')
   echo "${regel%|*}|"
   mis=${regel##*|}
   [[ -n $mis ]] && gemist+=("$label:$mis")
 done
 
-mawk1=$(meet mawk "$AWK_ZONDER" "$IN1")
-mawk2=$(meet mawk "$AWK_ZONDER" "$IN2")
-cat1=$(meet cat "$IN1")
-cat2=$(meet cat "$IN2")
-read -r mt1 _ _ mp1 _ <<<"$mawk1"
-read -r mt2 _ _ _ _ <<<"$mawk2"
-read -r ct1 _ _ cp1 _ <<<"$cat1"
-read -r ct2 _ _ _ _ <<<"$cat2"
-awk -v t1="$mt1" -v t2="$mt2" -v p="$mp1" -v g="$grootte1" 'BEGIN {
-  printf "| mawk, dezelfde herschrijving als zonder-achternaam | %.3f | %.3f | %.2f | %.2fx |\n", t1, t2, t2 / t1, p * 1024 / g }'
-awk -v t1="$ct1" -v t2="$ct2" -v p="$cp1" -v g="$grootte1" 'BEGIN {
-  printf "| cat BESTAND > /dev/null (ondergrens) | %.3f | %.3f | %.2f | %.2fx |\n", t1, t2, t2 / t1, p * 1024 / g }'
+# A row for another program: label, its stdout, the command with @IN@ for the input file.
+# Leaves the median at the smaller size in ander_t1.
+ander() {
+  local label=$1 uitvoer=$2; shift 2
+  local a b t1 t2 p1 c1 c2
+  a=$("$METEN" -n "$RUNS" -u "$uitvoer" -- "${@/@IN@/$IN1}")
+  b=$("$METEN" -n "$RUNS" -u "$uitvoer" -- "${@/@IN@/$IN2}")
+  read -r t1 _ _ p1 _ c1 <<<"$a"
+  read -r t2 _ _ _ _ c2 <<<"$b"
+  awk -v l="$label" -v t1="$t1" -v t2="$t2" -v p="$p1" -v g="$grootte1" -v c1="$c1" -v c2="$c2" 'BEGIN {
+    printf "| %s | %.3f | %.3f | %.2f | %.2fx | %.3f | %.3f |\n", l, t1, t2, t2 / t1, p * 1024 / g, c1, c2 }'
+  ander_t1=$t1
+}
+# mawk writes its result to a file, as plovena-cli does with -o.
+ander "mawk, dezelfde herschrijving als zonder-achternaam" "$TMP/zonder-awk.ged" mawk "$AWK_ZONDER" @IN@
+mt1=$ander_t1
+ander "cat BESTAND > /dev/null (ondergrens)" /dev/null cat @IN@
 echo
 
-# awk's output must be the same file, or the comparison means nothing.
-"$METEN" -n 1 -u "$TMP/zonder-awk.ged" -- mawk "$AWK_ZONDER" "$IN1" >/dev/null
+# awk's output (of the 2M file, written last) must be plovena's, or the comparison means nothing.
 gelijk="gelijk aan die van plovena-cli"
 cmp -s "$TMP/zonder-awk.ged" "$TMP/zonder-plovena.ged" || gelijk="VERSCHILT van die van plovena-cli"
-awk -v p="${tijd1[zonder-achternaam]}" -v m="$mt1" -v g="$gelijk" 'BEGIN {
-  printf "zonder-achternaam / mawk bij 1M: %.2f (doel <= 2; uitvoer van mawk %s)\n", p / m, g }'
+awk -v p="${tijd1[zonder-achternaam]}" -v m="$mt1" -v g="$gelijk" -v k="$k1" 'BEGIN {
+  printf "zonder-achternaam / mawk bij %s: %.2f (doel <= 2; uitvoer van mawk %s)\n", k, p / m, g }'
 
 if ((${#gemist[@]})); then
   echo
