@@ -94,7 +94,7 @@ class TagToets {
   }
 
  private:
-  static constexpr std::size_t kKort = 64;               // shorter texts are searched faster than hashed
+  static constexpr std::size_t kKort = 64;                // shorter texts are searched faster than hashed
   static constexpr std::size_t kMaxAntwoorden = 1 << 14;  // a document of ever new tags gains nothing
   std::string_view tekst_;
   bool inTekst_[256] = {};
@@ -125,10 +125,10 @@ std::size_t BeginBlok(const Regellijst& wb, std::string_view recordtype) {
 
 std::vector<std::string> VerzamelTags(const Regellijst& wb) {
   const Collatie& collatie = Collatie::Standaard();
-  std::deque<std::string> kopieen;               // upper-cased tags the document wrote in lower case
-  std::unordered_set<std::string_view> gezien;   // every tag text met, offered or not
+  std::deque<std::string> kopieen;              // upper-cased tags the document wrote in lower case
+  std::unordered_set<std::string_view> gezien;  // every tag text met, offered or not
   std::string hoofd;
-  std::unordered_set<std::string> sleutels;      // collation keys of the offered tags
+  std::unordered_set<std::string> sleutels;                // collation keys of the offered tags
   std::vector<std::pair<std::string, std::string>> lijst;  // key, tag
   for (std::size_t i = 0; i < wb.Count(); ++i) {
     std::string_view tag = RuweTag(wb[i]);
@@ -209,7 +209,8 @@ Resultaat BronnenVerwijderen(Toestand& t, Omgeving& o) {
   const std::size_t weg = d.Sluit();
   venster.Sluit();
 
-  Resultaat r = Verslag("Er zijn ", weg, " regels met bronnen en verwijzingen verwijderd uit het werkbestand.");
+  Resultaat r =
+      Verslag("Er zijn ", weg, " regels met bronnen en verwijzingen verwijderd uit het werkbestand.");
   r.zetUit = true;
   return r;
 }
@@ -252,7 +253,9 @@ Tagkeuze KiesUitTagTekst(const std::vector<std::string>& tags, std::string_view 
   return gekozen;
 }
 
-Tagkeuze Standaardkeuze(const std::vector<std::string>& tags) { return KiesUitTagTekst(tags, kStandaardkeuze); }
+Tagkeuze Standaardkeuze(const std::vector<std::string>& tags) {
+  return KiesUitTagTekst(tags, kStandaardkeuze);
+}
 
 std::optional<Tagkeuze> LaatstGebruikt(const std::vector<std::string>& tags, std::string_view lastDelTags) {
   if (lastDelTags.empty()) return std::nullopt;
@@ -281,7 +284,8 @@ std::string SelectieTekst(const std::vector<std::string>& tags, const Tagkeuze& 
 Resultaat VerwijderingUitvoeren(Toestand& t, Omgeving& o, const std::vector<std::string>& tags,
                                 const Tagkeuze& gekozen) {
   const std::size_t n = std::min(tags.size(), gekozen.size());
-  if (std::none_of(gekozen.begin(), gekozen.begin() + static_cast<std::ptrdiff_t>(n), [](bool b) { return b; })) {
+  if (std::none_of(gekozen.begin(), gekozen.begin() + static_cast<std::ptrdiff_t>(n),
+                   [](bool b) { return b; })) {
     Resultaat r = Resultaat::Bericht(BerichtSoort::Waarschuwing, std::string(kNietsGeselecteerd));
     r.geweigerd = true;
     return r;

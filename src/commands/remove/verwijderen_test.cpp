@@ -79,12 +79,25 @@ TEST(BeginBlok, IndexNaDeEersteRecordregelVanHetType) {
 
 // ---------------------------------------------------------------- collection
 
-const Lijst kVoorbeeld31 = {
-    "0 HEAD",          "1 SOUR PROG",      "1 CHAR ANSI",          "0 @U1@ SUBM",
-    "1 NAME Jan",      "1 ADDR Straat 1",  "0 @I1@ INDI",          "1 NAME Jan /Jansen/",
-    "1 NOTE Eerste regel", "2 CONT tweede regel", "1 BIRT",        "2 DATE 1 JAN 1900",
-    "2 NOTE Geboren thuis", "1 ALIA Jantje", "0 @I2@ INDI",        "1 NAME Piet /Smit/",
-    "1 ADDR Dorp 2",   "2 CITY Ede",       "0 TRLR"};
+const Lijst kVoorbeeld31 = {"0 HEAD",
+                            "1 SOUR PROG",
+                            "1 CHAR ANSI",
+                            "0 @U1@ SUBM",
+                            "1 NAME Jan",
+                            "1 ADDR Straat 1",
+                            "0 @I1@ INDI",
+                            "1 NAME Jan /Jansen/",
+                            "1 NOTE Eerste regel",
+                            "2 CONT tweede regel",
+                            "1 BIRT",
+                            "2 DATE 1 JAN 1900",
+                            "2 NOTE Geboren thuis",
+                            "1 ALIA Jantje",
+                            "0 @I2@ INDI",
+                            "1 NAME Piet /Smit/",
+                            "1 ADDR Dorp 2",
+                            "2 CITY Ede",
+                            "0 TRLR"};
 
 TEST(VerzamelTags, GesorteerdUniekZonderBeschermdeTagsOfVerwijzingen) {
   struct {
@@ -203,8 +216,7 @@ TEST(GeselecteerdeTagsVerwijderen, UitgewerktVoorbeeld) {
 
 TEST(GeselecteerdeTagsVerwijderen, Blokregels) {
   const Geval gevallen[] = {
-      {"opeenvolgende blokken",
-       {"0 @I1@ INDI", "~1 NOTE a", "~2 CONT b", "~1 NOTE c", "1 BIRT", "0 TRLR"}},
+      {"opeenvolgende blokken", {"0 @I1@ INDI", "~1 NOTE a", "~2 CONT b", "~1 NOTE c", "1 BIRT", "0 TRLR"}},
       {"geneste keuze",
        {"0 @I1@ INDI", "1 BIRT", "2 DATE 1900", "~2 NOTE x", "~3 CONT y", "~3 CONC z", "1 DEAT"}},
       {"deel van een gekozen tag", {"0 @I1@ INDI", "~1 ALIA Jantje", "1 _ALIAS Jan", "~1 LIA"}},
@@ -267,9 +279,9 @@ TEST(BronnenVerwijderen, UitgewerktVoorbeeld) {
   EXPECT_TRUE(r.ververs);
   EXPECT_TRUE(r.zetUit);
   EXPECT_EQ(t.lastDelTags, "OUD");
-  EXPECT_EQ(Regels(t.werkbestand), (Lijst{"0 HEAD", "1 SOUR PROG", "0 @I1@ INDI", "1 NAME Jan /Jansen/",
-                                          "1 BIRT", "2 DATE 1900", "0 @R1@ REPO", "1 NAME Archief",
-                                          "0 TRLR"}));
+  EXPECT_EQ(Regels(t.werkbestand),
+            (Lijst{"0 HEAD", "1 SOUR PROG", "0 @I1@ INDI", "1 NAME Jan /Jansen/", "1 BIRT", "2 DATE 1900",
+                   "0 @R1@ REPO", "1 NAME Archief", "0 TRLR"}));
   ToetsBalk(o, "Voortgang bronnen verwijderen");
 }
 
@@ -278,12 +290,13 @@ TEST(BronnenVerwijderen, Bronregels) {
       {"bronrecord in kleine letters", {"0 @I1@ INDI", "~0 @S2@ sour", "~1 TITL x", "0 TRLR"}},
       {"tag exact", {"0 @I1@ INDI", "1 _SOUR a", "1 SOURCE b", "~1 sour c", "1 NOTE SOUR x"}},
       {"waarde SOUR", {"0 @I1@ INDI", "1 EVEN", "~2 TYPE Sour", "~3 NOTE x", "2 DATE 1900"}},
-      {"vervolgregels", {"0 @I1@ INDI", "1 BIRT", "~2 SOUR Kerkboek", "~3 CONC deel 2", "~3 NOTE x",
-                         "~4 CONT y", "1 DEAT"}},
+      {"vervolgregels",
+       {"0 @I1@ INDI", "1 BIRT", "~2 SOUR Kerkboek", "~3 CONC deel 2", "~3 NOTE x", "~4 CONT y", "1 DEAT"}},
       {"twee op een rij", {"0 @I1@ INDI", "~1 SOUR @S1@", "~1 SOUR @S2@", "1 NAME x"}},
       {"niveau 10 en dieper",
        {"0 @I1@ INDI", "~1 SOUR @S1@", "10 CONT a", "~0 @S1@ SOUR", "~10 CONT b", "~1 TITL t", "0 TRLR"}},
-      {"bron aan het einde zonder TRLR", {"0 @I1@ INDI", "1 NAME x", "~0 @S1@ SOUR", "~1 TITL t", "~2 CONT u"}},
+      {"bron aan het einde zonder TRLR",
+       {"0 @I1@ INDI", "1 NAME x", "~0 @S1@ SOUR", "~1 TITL t", "~2 CONT u"}},
       {"voor de eerste persoon", {"0 HEAD", "1 SOUR P", "0 @S1@ SOUR", "1 TITL t", "0 @I1@ INDI"}},
       {"lege regel", {"0 @I1@ INDI", "~1 SOUR a", "", "~2 SOUR b"}},
   };
@@ -312,10 +325,17 @@ TEST(BronnenVerwijderen, NeeLaatAllesStaan) {
 // ---------------------------------------------------------------- family tag clean-up
 
 TEST(GezinsTagsVerwijderen, UitgewerktVoorbeeld) {
-  Toestand t = MetRegels({"0 @I1@ INDI", "1 NAME Jan /Jansen/", "1 EVEN", "2 TYPE Verhuizing", "0 @F1@ FAM",
-                          "1 HUSB @I1@", "1 MARR", "2 DATE 1920", "2 WITN Piet", "1 RESI", "2 ADDR Dorp 1",
-                          "3 CITY Ede", "0 @F2@ FAM", "1 HUSB @I2@", "1 EVEN", "2 TYPE Ondertrouw",
-                          "0 @S1@ SOUR", "1 TITL Boek", "0 @F3@ FAM", "1 OCCU Boer", "0 TRLR"});
+  Toestand t = MetRegels({"0 @I1@ INDI",   "1 NAME Jan /Jansen/",
+                          "1 EVEN",        "2 TYPE Verhuizing",
+                          "0 @F1@ FAM",    "1 HUSB @I1@",
+                          "1 MARR",        "2 DATE 1920",
+                          "2 WITN Piet",   "1 RESI",
+                          "2 ADDR Dorp 1", "3 CITY Ede",
+                          "0 @F2@ FAM",    "1 HUSB @I2@",
+                          "1 EVEN",        "2 TYPE Ondertrouw",
+                          "0 @S1@ SOUR",   "1 TITL Boek",
+                          "0 @F3@ FAM",    "1 OCCU Boer",
+                          "0 TRLR"});
   NepOmgeving o;
   Resultaat r = GezinsTagsVerwijderen(t, o);
   EXPECT_EQ(o.vragen, (Lijst{Vraag("De overtollige FAM-tag(s) incl. subtags verwijderen?")}));
@@ -333,10 +353,9 @@ TEST(GezinsTagsVerwijderen, UitgewerktVoorbeeld) {
 
 TEST(GezinsTagsVerwijderen, Gezinsregels) {
   const Geval gevallen[] = {
-      {"type in kleine letters",
-       {"0 @F1@ fam", "~1 EVEN", "0 @F2@ fam", "1 EVEN", "0 @F3@ FAM", "1 RESI"}},
-      {"afgewisseld met personen", {"0 @F1@ FAM", "~1 OCCU x", "0 @I1@ INDI", "1 OCCU y", "0 @F2@ FAM",
-                                   "1 OCCU z"}},
+      {"type in kleine letters", {"0 @F1@ fam", "~1 EVEN", "0 @F2@ fam", "1 EVEN", "0 @F3@ FAM", "1 RESI"}},
+      {"afgewisseld met personen",
+       {"0 @F1@ FAM", "~1 OCCU x", "0 @I1@ INDI", "1 OCCU y", "0 @F2@ FAM", "1 OCCU z"}},
       {"WITN dieper", {"0 @F1@ FAM", "1 MARR", "~2 WITN a", "~3 NOTE b", "2 DATE c", "1 DIV", "~3 WITN d"}},
       {"opeenvolgend", {"0 @F1@ FAM", "~1 EVEN", "~2 TYPE a", "~1 EVEN", "~2 TYPE b", "0 TRLR"}},
       {"deel of geheel", {"0 @F1@ FAM", "1 EVENT", "1 _WITN", "~1 RES", "~1 ven", "~1 occu"}},
@@ -474,9 +493,10 @@ Lijst Willekeurig(unsigned zaad, std::size_t aantal) {
         l.push_back(kies({"", "  ", "1", "\x80 x", "2 TYPE Sour"}));
         continue;
       }
-      l.push_back(niveau + " " +
-                  kies({"NOTE a", "CONT b", "SOUR @S1@", "sour x", "EVEN", "OCCU Boer", "RESI", "WITN", "RES",
-                        "EVENT", "_WITN", "NAME Jan", "BIRT", "DATE 1900", "ALIA", "_ALIA", "ADDR x", "note"}));
+      l.push_back(
+          niveau + " " +
+          kies({"NOTE a", "CONT b", "SOUR @S1@", "sour x", "EVEN", "OCCU Boer", "RESI", "WITN", "RES",
+                "EVENT", "_WITN", "NAME Jan", "BIRT", "DATE 1900", "ALIA", "_ALIA", "ADDR x", "note"}));
     }
   }
   return l;
