@@ -16,7 +16,8 @@ Regellijst Document(const std::vector<std::string>& regels) {
 }
 
 std::string Verwacht(const std::string& naam, const std::string& bron, std::optional<std::string> versie) {
-  std::string t = "Informatie over ingelezen bestand\n\r\n\rBestandsnaam: " + naam + "\n\rBronprogramma: " + bron;
+  std::string t =
+      "Informatie over ingelezen bestand\n\r\n\rBestandsnaam: " + naam + "\n\rBronprogramma: " + bron;
   if (versie) t += "\n\rProgrammaversie: " + *versie;
   return t;
 }
@@ -41,7 +42,9 @@ TEST(Bronprogramma, Gevallen) {
       {"kleine letters", {"0 HEAD", "1 sour pro-gen", "2 vers 3.21a Beta"}, "PRO-GEN", "3.21a Beta"},
       {"waarde met versie", {"0 HEAD", "1 SOUR PRO-GEN 3.21"}, "PRO-GEN 3.21", geen},
       {"andere regel voor VERS", {"0 HEAD", "1 SOUR HAZA21", "2 NAME Haza", "2 VERS 1"}, "HAZA21", geen},
-      {"geen SOUR voor het volgende record", {"0 HEAD", "1 CHAR UTF-8", "0 @I1@ INDI", "1 SOUR X"}, "ONBEKEND",
+      {"geen SOUR voor het volgende record",
+       {"0 HEAD", "1 CHAR UTF-8", "0 @I1@ INDI", "1 SOUR X"},
+       "ONBEKEND",
        "ONBEKEND"},
       {"record met SOUR als type", {"0 HEAD", "0 @S1@ SOUR", "1 SOUR X"}, "ONBEKEND", "ONBEKEND"},
       {"diepere SOUR eerst", {"0 HEAD", "1 GEDC", "2 SOUR Diep", "1 SOUR Hoog", "2 VERS 2"}, "DIEP", geen},
@@ -56,11 +59,13 @@ TEST(Bronprogramma, Gevallen) {
       {"SOUR als laatste regel", {"0 HEAD", "1 SOUR Laatst"}, "LAATST", geen},
       {"SOUR op index 255", LangeKop(255), "LANG", "9"},
       {"SOUR op index 256", LangeKop(256), "ONBEKEND", "ONBEKEND"},
-      {"SOUR op index 255 als laatste regel", [] {
+      {"SOUR op index 255 als laatste regel",
+       [] {
          auto r = LangeKop(255);
          r.pop_back();
          return r;
-       }(), "LANG", geen},
+       }(),
+       "LANG", geen},
   };
   for (const auto& g : gevallen) {
     SCOPED_TRACE(g.wat);

@@ -52,14 +52,15 @@ std::string Reden(std::error_code ec, Handeling h) {
   if (ec == E::io_error) return "lees- of schrijffout van het apparaat";
   if (ec == E::file_too_large) return "het bestand is te groot";
   if (ec == E::device_or_resource_busy || ec == E::text_file_busy) return "het bestand is in gebruik";
-  if (ec == E::no_such_device_or_address || ec == E::no_such_device) return "het apparaat is niet beschikbaar";
+  if (ec == E::no_such_device_or_address || ec == E::no_such_device)
+    return "het apparaat is niet beschikbaar";
   if (ec == E::broken_pipe) return "de ontvanger is gesloten";
   return "systeemfout " + std::to_string(ec.value());
 }
 
 BestandsFout Fout(const fs::path& pad, Handeling h, const std::string& reden) {
-  return {"Kan \"" + pad.string() + (h == Handeling::Lezen ? "\" niet lezen: " : "\" niet opslaan: ") + reden +
-          "."};
+  return {"Kan \"" + pad.string() + (h == Handeling::Lezen ? "\" niet lezen: " : "\" niet opslaan: ") +
+          reden + "."};
 }
 
 constexpr std::string_view kTeGroot = "het bestand is te groot voor het geheugen";
@@ -324,7 +325,8 @@ BestandsFout Laad(const fs::path& pad, Werkbestand& doel) {
   try {
     std::string bytes;
     char blok[1 << 16];
-    while (in.read(blok, sizeof blok) || in.gcount() > 0) bytes.append(blok, static_cast<std::size_t>(in.gcount()));
+    while (in.read(blok, sizeof blok) || in.gcount() > 0)
+      bytes.append(blok, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) return Fout(pad, Handeling::Lezen, "lees- of schrijffout van het apparaat");
     Werkbestand wb;
     if (std::string reden = OntleedBytes(std::move(bytes), wb); !reden.empty())
@@ -494,8 +496,8 @@ BestandsFout BewaarBytes(std::string_view bytes, const fs::path& pad) {
   if (::stat(doel.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return Fout(pad, Handeling::Opslaan, Reden(EISDIR, Handeling::Opslaan));
     if (!S_ISREG(st.st_mode)) return SchrijfDirect(bytes, pad);
-    // A file without any write permission was protected on purpose: it is not replaced, not
-    // even by root, who may write anything.
+    // A file the user may not write is not replaced behind his back. Neither is one without
+    // any write permission, even for root, who may write anything: it was protected on purpose.
     if (::faccessat(AT_FDCWD, doel.c_str(), W_OK, AT_EACCESS) != 0) {
       if (errno == EROFS) return Fout(pad, Handeling::Opslaan, Reden(EROFS, Handeling::Opslaan));
       return Fout(pad, Handeling::Opslaan, "het bestand is alleen-lezen");

@@ -10,12 +10,12 @@ namespace plovena {
 
 // How the file was stored on disk; saving writes it back the same way.
 enum class Codering {
-  Bytes,          // no byte-order mark: lines are the file's bytes, whatever the code page
-  Utf8Bom,        // UTF-8 with its mark; lines are the bytes after the mark
-  Utf16LeBom,     // UTF-16 little endian with mark; lines are held as UTF-8
-  Utf16BeBom,     // UTF-16 big endian with mark; lines are held as UTF-8
-  Utf16Le,        // UTF-16 little endian recognised without mark ('0' 00)
-  Utf16Be,        // UTF-16 big endian recognised without mark (00 '0')
+  Bytes,       // no byte-order mark: lines are the file's bytes, whatever the code page
+  Utf8Bom,     // UTF-8 with its mark; lines are the bytes after the mark
+  Utf16LeBom,  // UTF-16 little endian with mark; lines are held as UTF-8
+  Utf16BeBom,  // UTF-16 big endian with mark; lines are held as UTF-8
+  Utf16Le,     // UTF-16 little endian recognised without mark ('0' 00)
+  Utf16Be,     // UTF-16 big endian recognised without mark (00 '0')
 };
 
 // The working document: the file's lines and how to write them back.

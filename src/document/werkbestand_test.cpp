@@ -54,17 +54,37 @@ TEST(Werkbestand, OntleedEnNaarBytes) {
     std::string uit;
   } gevallen[] = {
       {"leeg bestand", "", Codering::Bytes, {}, ""},
-      {"gemengde regeleinden", "a\r\nb\nc\rd\r\n", Codering::Bytes, {"a", "b", "c", "d"}, "a\r\nb\r\nc\r\nd\r\n"},
-      {"geen slotregeleinde", "0 HEAD\n0 TRLR", Codering::Bytes, {"0 HEAD", "0 TRLR"}, "0 HEAD\r\n0 TRLR\r\n"},
+      {"gemengde regeleinden",
+       "a\r\nb\nc\rd\r\n",
+       Codering::Bytes,
+       {"a", "b", "c", "d"},
+       "a\r\nb\r\nc\r\nd\r\n"},
+      {"geen slotregeleinde",
+       "0 HEAD\n0 TRLR",
+       Codering::Bytes,
+       {"0 HEAD", "0 TRLR"},
+       "0 HEAD\r\n0 TRLR\r\n"},
       {"LF CR", "a\n\rb", Codering::Bytes, {"a", "", "b"}, "a\r\n\r\nb\r\n"},
-      {"bytes 80-FF", allesHoog + "\n" + allesHoog, Codering::Bytes, {allesHoog, allesHoog},
+      {"bytes 80-FF",
+       allesHoog + "\n" + allesHoog,
+       Codering::Bytes,
+       {allesHoog, allesHoog},
        allesHoog + "\r\n" + allesHoog + "\r\n"},
-      {"Ctrl-Z en NUL", std::string("0 TRLR\n\x1A\0", 9), Codering::Bytes, {"0 TRLR", std::string("\x1A\0", 2)},
+      {"Ctrl-Z en NUL",
+       std::string("0 TRLR\n\x1A\0", 9),
+       Codering::Bytes,
+       {"0 TRLR", std::string("\x1A\0", 2)},
        std::string("0 TRLR\r\n\x1A\0\r\n", 12)},
       {"alleen UTF-8-merkteken", bom8, Codering::Utf8Bom, {}, bom8},
-      {"UTF-8-merkteken", bom8 + "0 HEAD\n1 NAME J\xC3\xA9\n", Codering::Utf8Bom, {"0 HEAD", "1 NAME J\xC3\xA9"},
+      {"UTF-8-merkteken",
+       bom8 + "0 HEAD\n1 NAME J\xC3\xA9\n",
+       Codering::Utf8Bom,
+       {"0 HEAD", "1 NAME J\xC3\xA9"},
        bom8 + "0 HEAD\r\n1 NAME J\xC3\xA9\r\n"},
-      {"tweede merkteken hoort bij de regel", bom8 + bom8 + "x", Codering::Utf8Bom, {bom8 + "x"},
+      {"tweede merkteken hoort bij de regel",
+       bom8 + bom8 + "x",
+       Codering::Utf8Bom,
+       {bom8 + "x"},
        bom8 + bom8 + "x\r\n"},
       {"half merkteken", "\xEF\xBB", Codering::Bytes, {"\xEF\xBB"}, "\xEF\xBB\r\n"},
       {"alleen UTF-16LE-merkteken", "\xFF\xFE", Codering::Utf16LeBom, {}, "\xFF\xFE"},
@@ -75,7 +95,10 @@ TEST(Werkbestand, OntleedEnNaarBytes) {
        "\xFE\xFF" + U16(uit16, false)},
       {"UTF-16LE zonder merkteken", U16(tekst16, true), Codering::Utf16Le, regels16, U16(uit16, true)},
       {"UTF-16BE zonder merkteken", U16(tekst16, false), Codering::Utf16Be, regels16, U16(uit16, false)},
-      {"UTF-16LE met NUL", U16(std::u16string(u"0\0x", 3), true), Codering::Utf16Le, {std::string("0\0x", 3)},
+      {"UTF-16LE met NUL",
+       U16(std::u16string(u"0\0x", 3), true),
+       Codering::Utf16Le,
+       {std::string("0\0x", 3)},
        U16(std::u16string(u"0\0x\r\n", 5), true)},
       {"een enkele 0", "0", Codering::Bytes, {"0"}, "0\r\n"},
       {"0 HEAD is geen UTF-16", "0 HEAD", Codering::Bytes, {"0 HEAD"}, "0 HEAD\r\n"},
@@ -95,7 +118,7 @@ TEST(Werkbestand, OngeldigeUtf16GeeftFout) {
     std::string bytes;
     std::string tekst;
   } gevallen[] = {
-      {std::string("\xFF\xFE" "0\0 ", 5), "Ongeldige UTF-16-tekst: oneven aantal bytes."},
+      {std::string("\xFF\xFE\x30\0 ", 5), "Ongeldige UTF-16-tekst: oneven aantal bytes."},
       {std::string("0\0 \0x", 5), "Ongeldige UTF-16-tekst: oneven aantal bytes."},
       {"\xFF\xFE" + U16(u"0 \xD800", true), "Ongeldige UTF-16-tekst: losse surrogaat op byte 6."},
       {"\xFE\xFF" + U16(u"0 \xDC00x", false), "Ongeldige UTF-16-tekst: losse surrogaat op byte 6."},
@@ -117,10 +140,10 @@ TEST(Werkbestand, BewerkteUtf16Regels) {
   Werkbestand wb;
   ASSERT_FALSE(Ontleed("\xFF\xFE" + U16(u"0 HEAD\r\n", true), wb));
   wb.VoegToe("1 NOTE \xC3\xA9\xE2\x82\xAC\xF0\x90\x80\x80");  // é € U+10000
-  wb.VoegToe("1 NOTE \xC3 \xED\xA0\x80!");  // a cut sequence and an encoded surrogate
+  wb.VoegToe("1 NOTE \xC3 \xED\xA0\x80!");                    // a cut sequence and an encoded surrogate
   EXPECT_EQ(NaarBytes(wb), "\xFF\xFE" + U16(u"0 HEAD\r\n1 NOTE \u00E9\u20AC\U00010000\r\n"
-                                              u"1 NOTE \uFFFD \uFFFD\uFFFD\uFFFD!\r\n",
-                                              true));
+                                            u"1 NOTE \uFFFD \uFFFD\uFFFD\uFFFD!\r\n",
+                                            true));
 }
 
 // A temporary folder per test, removed afterwards.
@@ -200,15 +223,17 @@ TEST_F(Bestanden, LaadFouten) {
   EXPECT_EQ(Laad(weg, wb).tekst, "Kan \"" + weg.string() + "\" niet lezen: het bestand bestaat niet.");
   EXPECT_EQ(Laad(map_, wb).tekst, "Kan \"" + map_.string() + "\" niet lezen: het is een map.");
   Schrijf(Pad("bestand"), "x");
-  EXPECT_EQ(Laad(Pad("bestand") / "a.ged", wb).tekst,
-            "Kan \"" + (Pad("bestand") / "a.ged").string() + "\" niet lezen: een deel van het pad is geen map.");
-  Schrijf(Pad("oneven.ged"), "\xFF\xFE" "0");
-  EXPECT_EQ(Laad(Pad("oneven.ged"), wb).tekst,
-            "Kan \"" + Pad("oneven.ged").string() + "\" niet lezen: ongeldige UTF-16-tekst: oneven aantal bytes.");
+  EXPECT_EQ(Laad(Pad("bestand") / "a.ged", wb).tekst, "Kan \"" + (Pad("bestand") / "a.ged").string() +
+                                                          "\" niet lezen: een deel van het pad is geen map.");
+  Schrijf(Pad("oneven.ged"), "\xFF\xFE\x30");
+  EXPECT_EQ(
+      Laad(Pad("oneven.ged"), wb).tekst,
+      "Kan \"" + Pad("oneven.ged").string() + "\" niet lezen: ongeldige UTF-16-tekst: oneven aantal bytes.");
   if (!IsRoot()) {
     Schrijf(Pad("dicht.ged"), "0 HEAD\n");
     fs::permissions(Pad("dicht.ged"), fs::perms::none);
-    EXPECT_EQ(Laad(Pad("dicht.ged"), wb).tekst, "Kan \"" + Pad("dicht.ged").string() + "\" niet lezen: geen toegang.");
+    EXPECT_EQ(Laad(Pad("dicht.ged"), wb).tekst,
+              "Kan \"" + Pad("dicht.ged").string() + "\" niet lezen: geen toegang.");
   }
   EXPECT_EQ(Lijst(wb), Regels{"blijft"});
   EXPECT_EQ(wb.codering, Codering::Utf8Bom);
@@ -228,7 +253,8 @@ TEST_F(Bestanden, LaadFouten) {
 int LaadMetKrapGeheugen(const fs::path& p, const std::string& verwacht) {
   long paginas = 0;
   std::ifstream("/proc/self/statm") >> paginas;
-  const rlim_t grens = static_cast<rlim_t>(paginas) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64 << 20);
+  const rlim_t grens =
+      static_cast<rlim_t>(paginas) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64 << 20);
   const rlimit r{grens, grens};
   if (::setrlimit(RLIMIT_AS, &r) != 0) return 2;
   Werkbestand wb;
@@ -247,7 +273,8 @@ TEST_F(Bestanden, TeGrootVoorHetGeheugen) {
   ASSERT_GE(fd, 0);
   ASSERT_EQ(::ftruncate(fd, 256 << 20), 0);  // sparse: costs no disk
   ::close(fd);
-  const std::string verwacht = "Kan \"" + p.string() + "\" niet lezen: het bestand is te groot voor het geheugen.";
+  const std::string verwacht =
+      "Kan \"" + p.string() + "\" niet lezen: het bestand is te groot voor het geheugen.";
   // In a child process with too little address space for the file: an error, no crash.
   EXPECT_EXIT(std::_Exit(LaadMetKrapGeheugen(p, verwacht)), testing::ExitedWithCode(0), "");
 #endif
@@ -257,7 +284,8 @@ TEST_F(Bestanden, MislukteBewaringLaatDoelHeel) {
   const Werkbestand wb = Document({"0 HEAD", "0 TRLR"});
 
   const fs::path zonderMap = Pad("geen") / "a.ged";
-  EXPECT_EQ(Bewaar(wb, zonderMap).tekst, "Kan \"" + zonderMap.string() + "\" niet opslaan: de map bestaat niet.");
+  EXPECT_EQ(Bewaar(wb, zonderMap).tekst,
+            "Kan \"" + zonderMap.string() + "\" niet opslaan: de map bestaat niet.");
   EXPECT_FALSE(fs::exists(Pad("geen")));
 
   EXPECT_EQ(Bewaar(wb, map_).tekst, "Kan \"" + map_.string() + "\" niet opslaan: het is een map.");
@@ -266,7 +294,8 @@ TEST_F(Bestanden, MislukteBewaringLaatDoelHeel) {
   const fs::path beschermd = Pad("beschermd.ged");
   Schrijf(beschermd, "oud\n");
   fs::permissions(beschermd, fs::perms::owner_read | fs::perms::group_read);
-  EXPECT_EQ(Bewaar(wb, beschermd).tekst, "Kan \"" + beschermd.string() + "\" niet opslaan: het bestand is alleen-lezen.");
+  EXPECT_EQ(Bewaar(wb, beschermd).tekst,
+            "Kan \"" + beschermd.string() + "\" niet opslaan: het bestand is alleen-lezen.");
   EXPECT_EQ(Lees(beschermd), "oud\n");
   EXPECT_EQ(Modus(beschermd), 0440u);
   EXPECT_EQ(Inhoud(), std::vector<std::string>{"beschermd.ged"});
@@ -288,7 +317,8 @@ TEST_F(Bestanden, VolleSchijf) {
   // A node of our own for the device that is always full; /dev/full itself is never touched.
   const fs::path vol = Pad("full");
   ASSERT_EQ(::mknod(vol.c_str(), S_IFCHR | 0666, makedev(1, 7)), 0);
-  EXPECT_EQ(Bewaar(Document({"0 HEAD"}), vol).tekst, "Kan \"" + vol.string() + "\" niet opslaan: de schijf is vol.");
+  EXPECT_EQ(Bewaar(Document({"0 HEAD"}), vol).tekst,
+            "Kan \"" + vol.string() + "\" niet opslaan: de schijf is vol.");
   EXPECT_TRUE(fs::is_character_file(vol));  // written directly, not replaced
   EXPECT_EQ(Inhoud(), std::vector<std::string>{"full"});
 }
