@@ -7,7 +7,6 @@
 
 #include "commands/remove/verwijderen.h"
 #include "document/bronprogramma.h"
-#include "document/regel.h"
 #include "document/werkbestand.h"
 
 namespace plovena {
@@ -31,13 +30,8 @@ class CliOmgeving final : public Omgeving {
   Resultaat KiesTags(Toestand& t, std::vector<std::string> tags) override {
     keuzeGemaakt_ = true;
     if (variant_.modus == CliModus::TagsVerwijderen) {
-      std::optional<std::string> selectie = KiesUitTags(tags, tags_);
-      if (!selectie) {
-        Resultaat r = Resultaat::Bericht(BerichtSoort::Waarschuwing, "Geen tags of bereik geselecteerd!");
-        r.geweigerd = true;
-        return r;
-      }
-      return GeselecteerdeTagsVerwijderen(t, *this, *selectie);
+      // The dialog's "Verwijderen" after "Laatst gebruikt" with the --tags text.
+      return VerwijderingUitvoeren(t, *this, tags, CliSelectie(tags, tags_));
     }
     // tags-lijst, and any other command that offers tags: the dialog's entries, one per line.
     Regellijst lijst;
@@ -166,21 +160,6 @@ void SchrijfBericht(std::ostream& uit, std::string_view tekst) {
   }
   if (s.empty() || s.back() != '\n') s += '\n';
   uit << s;
-}
-
-std::optional<std::string> KiesUitTags(const std::vector<std::string>& tags, std::string_view tagsTekst) {
-  const std::string gekozen = HoofdLetters(tagsTekst);
-  std::string selectie;
-  bool iets = false;
-  for (std::size_t i = 0; i < tags.size(); ++i) {
-    if (!InTagTekst(tags[i], gekozen)) continue;
-    // As the dialog builds it: a blank before every selected entry but entry 0.
-    if (i > 0) selectie += ' ';
-    selectie += tags[i];
-    iets = true;
-  }
-  if (!iets) return std::nullopt;
-  return HoofdLetters(selectie);
 }
 
 bool VoerOpdrachtUit(const Opdracht& opdracht, const CliNaam& variant, Toestand& t, const std::string& tags,

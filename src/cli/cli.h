@@ -41,11 +41,6 @@ std::string Gebruikstekst();
 // A message as the terminal shows it: every LF CR pair becomes "\n", and the text ends in "\n".
 void SchrijfBericht(std::ostream& uit, std::string_view tekst);
 
-// The tag choice of tags-verwijderen: the offered entries that occur in the --tags text
-// (upper-cased a-z) are selected, as "Laatst gebruikt" does in the dialog. Returns the selection
-// text as the dialog builds it, or nullopt when no entry is selected.
-std::optional<std::string> KiesUitTags(const std::vector<std::string>& tags, std::string_view tagsTekst);
-
 // Runs one command of the table on t as the main window would with every question answered
 // from the CLI entry, and prints its text to tekstUit (unexpected failures to fouten). Returns
 // false when the command refused or stopped on an error.

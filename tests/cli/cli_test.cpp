@@ -251,16 +251,6 @@ TEST(CliOpdracht, TagsVerwijderenZonderKeuzeWeigert) {
   EXPECT_EQ(niets.tekst, "Geen tags of bereik geselecteerd!\n");
 }
 
-TEST(CliTagkeuze, DeelTekstRegelVanLaatstGebruikt) {
-  const std::vector<std::string> lijst = {"_ALIA", "ALIA", "NOTE", "SOUR"};
-  EXPECT_EQ(KiesUitTags(lijst, "_alia note"), "_ALIA ALIA NOTE");
-  EXPECT_EQ(KiesUitTags(lijst, "NOTES"), " NOTE");  // a blank before every entry but entry 0
-  EXPECT_EQ(KiesUitTags(lijst, "ALIA"), " ALIA");   // _ALIA is no part of ALIA
-  EXPECT_EQ(KiesUitTags(lijst, "xyz"), std::nullopt);
-  EXPECT_EQ(KiesUitTags(lijst, ""), std::nullopt);
-  EXPECT_EQ(KiesUitTags({}, "NOTE"), std::nullopt);
-}
-
 // ---------------------------------------------------------------------------------------------
 // The session: arguments, opening, printing and saving
 
