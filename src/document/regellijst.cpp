@@ -119,7 +119,9 @@ Regellijst Regellijst::UitBuffer(std::string buffer, std::size_t begin) {
   for (; p < eind; ++p) {
     if (*p != '\n' && *p != '\r') continue;
     lijst.regels_.emplace_back(regel, static_cast<std::size_t>(p - regel));
-    if (*p == '\r' && p + 1 < eind && p[1] == '\n') ++p;
+    // CR LF and LF CR are one line end each (GEDCOM allows both orders); read as two, an
+    // LF CR file would get an empty line after every line, and empty lines end every block.
+    if (p + 1 < eind && (p[1] == '\n' || p[1] == '\r') && p[1] != *p) ++p;
     regel = p + 1;
   }
   if (regel < eind) lijst.regels_.emplace_back(regel, static_cast<std::size_t>(eind - regel));

@@ -55,7 +55,7 @@ class Regellijst {
   std::string_view Bewaar(std::string_view tekst) { return EigenOpslag().Bewaar(tekst); }
   Opslag& GedeeldeOpslag() { return EigenOpslag(); }
 
-  // Splits a buffer into lines at CR LF, LF and lone CR; a line end after the last line adds
+  // Splits a buffer into lines at CR LF, LF CR, LF and lone CR; a line end after the last line adds
   // no empty line. The buffer is taken over, not copied.
   static Regellijst UitBuffer(std::string buffer);
   // The same for the bytes from index begin on (after a byte-order mark).

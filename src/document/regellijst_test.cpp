@@ -27,7 +27,9 @@ TEST(Regellijst, SplitstBijElkRegeleinde) {
       {"a\rb\r", {"a", "b"}},
       {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
       {"a\n\r\nb", {"a", "", "b"}},
-      {"a\n\rb", {"a", "", "b"}},  // LF CR is two line ends
+      {"a\n\rb\n\r", {"a", "b"}},  // LF CR is one line end, as CR LF
+      {"a\n\r\n\rb", {"a", "", "b"}},
+      {"a\r\n\rb", {"a", "", "b"}},  // CR LF, then a lone CR
       {"a\r\r\nb", {"a", "", "b"}},
       {"\n\n", {"", ""}},
       {"a\r", {"a"}},

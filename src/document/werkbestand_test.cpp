@@ -1,4 +1,5 @@
 #include "document/werkbestand.h"
+#include "document/regel.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +65,7 @@ TEST(Werkbestand, OntleedEnNaarBytes) {
        Codering::Bytes,
        {"0 HEAD", "0 TRLR"},
        "0 HEAD\r\n0 TRLR\r\n"},
-      {"LF CR", "a\n\rb", Codering::Bytes, {"a", "", "b"}, "a\r\n\r\nb\r\n"},
+      {"LF CR", "a\n\rb\n\r", Codering::Bytes, {"a", "b"}, "a\r\nb\r\n"},
       {"bytes 80-FF",
        allesHoog + "\n" + allesHoog,
        Codering::Bytes,
@@ -402,7 +403,10 @@ std::string VerwachtNaOpslaan(const std::string& bytes) {
   for (std::size_t i = begin; i < bytes.size(); i += breedte) {
     const unsigned c = teken(i);
     if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + breedte < bytes.size() && teken(i + breedte) == '\n') i += breedte;
+      if (i + breedte < bytes.size()) {
+        const unsigned d = teken(i + breedte);
+        if ((d == '\r' || d == '\n') && d != c) i += breedte;  // CR LF or LF CR: one line end
+      }
       schrijf(uit, '\r');
       schrijf(uit, '\n');
       open = false;
@@ -430,6 +434,31 @@ TEST(EchteBestanden, OpenEnOpslaanGeeftDezelfdeBytes) {
     const BestandsFout f = Laad(e.path(), wb);
     ASSERT_FALSE(f) << f.tekst;
     EXPECT_TRUE(NaarBytes(wb) == VerwachtNaOpslaan(bytes));  // no dump of megabytes on failure
+  }
+  EXPECT_GE(aantal, 30u);
+}
+
+// The line counts the collection's own description gives, which counts CR, LF, CR LF and LF CR
+// as one line end each.
+TEST(EchteBestanden, RegelaantallenKloppenMetBeschrijving) {
+  std::ifstream in(fs::path(PLOVENA_TESTDATA_DIR) / "SOURCES.md");
+  ASSERT_TRUE(in) << "SOURCES.md ontbreekt";
+  std::string regel;
+  std::size_t aantal = 0;
+  while (std::getline(in, regel)) {
+    // | name.ged | size | lines | ...
+    if (regel.rfind("| ", 0) != 0 || regel.find(".ged |") == std::string::npos) continue;
+    std::vector<std::string> kolommen;
+    std::size_t p = 1;
+    for (std::size_t q; (q = regel.find('|', p)) != std::string::npos; p = q + 1)
+      kolommen.push_back(std::string(Trim(std::string_view(regel).substr(p, q - p))));
+    ASSERT_GE(kolommen.size(), 3u);
+    SCOPED_TRACE(kolommen[0]);
+    Werkbestand wb;
+    const BestandsFout f = Laad(fs::path(PLOVENA_TESTDATA_DIR) / kolommen[0], wb);
+    ASSERT_FALSE(f) << f.tekst;
+    EXPECT_EQ(wb.Count(), std::stoul(kolommen[2]));
+    ++aantal;
   }
   EXPECT_GE(aantal, 30u);
 }
