@@ -257,6 +257,10 @@ void THoofdFormulier::VoerOpdrachtUit(const Opdracht& o) {
 
 void THoofdFormulier::VoerUit(const Opdracht& o, const Uitvoering& u) {
   if (bezig_) return;
+  Veilig([&] { VoerVeiligUit(o, u); });
+}
+
+void THoofdFormulier::VoerVeiligUit(const Opdracht& o, const Uitvoering& u) {
   GeenVoortgang geen;
   GuiOmgeving omgeving(dialogen_, voortgang_ ? static_cast<Voortgang&>(*voortgang_) : geen,
                        [this](std::vector<std::string> tags) {
@@ -385,9 +389,7 @@ void THoofdFormulier::BestandOpslaanClick() {
 
 void THoofdFormulier::ZoekenClick() {
   zoekPositie_ = 0;
-  zoekvenster_->show();
-  zoekvenster_->raise();
-  zoekvenster_->activateWindow();
+  NaarVoren(*zoekvenster_);
 }
 
 void THoofdFormulier::Zoekdialoog() {

@@ -88,6 +88,7 @@ class THoofdFormulier : public QMainWindow {
   void BouwOpdrachten();
   bool Weiger(const Opdracht& o);  // the table's refusal when nothing is loaded
   void Veilig(const std::function<void()>& f);
+  void VoerVeiligUit(const Opdracht& o, const Uitvoering& u);
   void ToonResultaat(const Resultaat& r);
   bool LaadFout(const std::string& tekst);
 

@@ -51,9 +51,7 @@ TRapportFormulier::TRapportFormulier(Dialogen& dialogen, QWidget* ouder)
 QAction* TRapportFormulier::Actie(const char* naam) const { return findChild<QAction*>(QString::fromLatin1(naam)); }
 
 void TRapportFormulier::ToonRapport(Regellijst tekst, const std::string& kop, const std::string& inputbestandsnaam) {
-  show();
-  raise();
-  activateWindow();
+  NaarVoren(*this);
   memo_->ZetRegels(std::move(tekst));
   setWindowTitle(QString::fromStdString(kop + Bestandsnaamdeel(inputbestandsnaam)));
 }

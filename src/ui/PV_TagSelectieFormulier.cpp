@@ -98,9 +98,7 @@ bool TTagSelectieFormulier::IsGeselecteerd(int i) const { return lijst_->item(i)
 void TTagSelectieFormulier::ZetGeselecteerd(int i, bool aan) { lijst_->item(i)->setSelected(aan); }
 
 void TTagSelectieFormulier::Toon() {
-  show();
-  raise();
-  activateWindow();
+  NaarVoren(*this);
 }
 
 void TTagSelectieFormulier::Sluit() { hide(); }

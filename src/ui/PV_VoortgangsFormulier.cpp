@@ -1,5 +1,7 @@
 #include "ui/PV_VoortgangsFormulier.h"
 
+#include "ui/weergave.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -12,6 +14,7 @@ TVoortgangsFormulier::TVoortgangsFormulier(QWidget* ouder)
     : QWidget(ouder, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("VoortgangsFormulier"));
   setWindowTitle(QStringLiteral("Voortgang"));
+  setAttribute(Qt::WA_ShowWithoutActivating);
   setFixedSize(338, 32);
   balk_ = new QProgressBar(this);
   balk_->setObjectName(QStringLiteral("Voortgangsindicator"));
@@ -36,8 +39,7 @@ void TVoortgangsFormulier::Teken() {
 }
 
 void TVoortgangsFormulier::Toon(std::string_view titel, int maximum) {
-  show();
-  raise();
+  NaarVoren(*this, false);
   setWindowTitle(QString::fromUtf8(titel.data(), static_cast<qsizetype>(titel.size())));
   // The position stays: Verberg left it at 0. The bar's step is 1 (Stap).
   balk_->setMinimum(0);

@@ -303,6 +303,8 @@ void Regelweergave::mouseMoveEvent(QMouseEvent* e) {
   viewport()->update();
 }
 
+void Regelweergave::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
+
 void Regelweergave::mouseDoubleClickEvent(QMouseEvent* e) {
   // Selects the clicked line without its line end.
   if (e->button() != Qt::LeftButton || regels_.Leeg()) return;

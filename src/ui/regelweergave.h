@@ -65,6 +65,7 @@ class Regelweergave : public QAbstractScrollArea {
   void keyPressEvent(QKeyEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;  // handled: the view has no context menu
   void scrollContentsBy(int dx, int dy) override;

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
+#include <QWidget>
 #include <QPalette>
 
 #include "ui/regelweergave.h"
@@ -30,6 +32,14 @@ void MaakMemoOp(Regelweergave& memo, const QColor& achtergrond) {
   p.setColor(QPalette::Base, achtergrond);
   p.setColor(QPalette::Text, Qt::black);
   memo.setPalette(p);
+}
+
+void NaarVoren(QWidget& venster, bool activeer) {
+  venster.show();
+  // The offscreen platform of the tests has no stacking order.
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
+  venster.raise();
+  if (activeer) venster.activateWindow();
 }
 
 std::filesystem::path BestandsPad(const QString& naam) {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <filesystem>
 
+class QWidget;
+
 namespace plovena {
 
 class Regelweergave;
@@ -14,6 +16,9 @@ void MaakMemoOp(Regelweergave& memo, const QColor& achtergrond);
 
 // A font by family and pixel size, with fallback hint.
 QFont Lettertype(const QString& familie, int pixels, bool vet = false);
+
+// Shows a window and brings it to the front (activated unless told otherwise).
+void NaarVoren(QWidget& venster, bool activeer = true);
 
 // The path of a file name as the dialogs give it, in the file system's own bytes.
 std::filesystem::path BestandsPad(const QString& naam);
