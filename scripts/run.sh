@@ -6,8 +6,8 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ROOT"
 scripts/deps.sh
-cmake --preset dev >/dev/null
-cmake --build --preset dev --target plovena-cli
+cmake --preset dev >&2
+cmake --build --preset dev --target plovena-cli >&2
 if [[ $# -eq 0 ]]; then
   set -- examples/voorbeeld.ged bronprogramma
 fi

@@ -139,13 +139,20 @@ std::string Gebruikstekst() {
       "Gebruik: plovena-cli [-o UITVOER] [--tags \"TAG TAG ...\"] INVOER OPDRACHT [OPDRACHT ...]\n"
       "  -o UITVOER   het werkbestand na de laatste opdracht opslaan (\"-\": naar de standaarduitvoer)\n"
       "  --tags ...   de tags voor tags-verwijderen\n"
-      "Opdrachten: ";
-  t += kCliBronprogramma;
-  for (const auto& o : Opdrachten()) {
-    for (const auto& c : o.cli) {
-      t += ' ';
-      t += c.naam;
+      "Opdrachten:";
+  std::size_t kolom = t.size() - t.rfind('\n') - 1;
+  auto voegToe = [&](std::string_view naam) {
+    if (kolom + 1 + naam.size() > 96) {
+      t += "\n ";
+      kolom = 1;
     }
+    t += ' ';
+    t += naam;
+    kolom += 1 + naam.size();
+  };
+  voegToe(kCliBronprogramma);
+  for (const auto& o : Opdrachten()) {
+    for (const auto& c : o.cli) voegToe(c.naam);
   }
   t += '\n';
   return t;

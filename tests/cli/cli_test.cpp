@@ -295,13 +295,21 @@ TEST_F(CliSessie, InvoerDieNietBestaatOfEenMapIs) {
 }
 
 TEST_F(CliSessie, OnleesbareInvoerNoemtHetBestand) {
-  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
-  const std::string in = Maak("dicht.ged", kKlein);
-  fs::permissions(in, fs::perms::none);
-  auto u = Voer({in, "bronprogramma"});
-  EXPECT_EQ(u.status, kCliBestand);
-  EXPECT_EQ(u.out, "");
-  EXPECT_NE(u.err.find("dicht.ged"), std::string::npos) << u.err;
+  // Malformed UTF-16 after its mark: a lone surrogate.
+  const std::string kapot("\xFF\xFE\x30\x00\x20\x00\x00\xD8", 8);
+  std::vector<std::string> invoer = {Maak("kapot.ged", kapot)};
+  if (geteuid() != 0) {  // root reads every file
+    invoer.push_back(Maak("dicht.ged", kKlein));
+    fs::permissions(invoer.back(), fs::perms::none);
+  }
+  for (const auto& in : invoer) {
+    auto u = Voer({in, "bronprogramma", "-o", Pad("uit.ged").string()});
+    EXPECT_EQ(u.status, kCliBestand) << in;
+    EXPECT_EQ(u.out, "");
+    EXPECT_NE(u.err.find(fs::path(in).filename().string()), std::string::npos) << u.err;
+    EXPECT_TRUE(u.err.ends_with("\n"));
+  }
+  EXPECT_FALSE(fs::exists(Pad("uit.ged")));
 }
 
 TEST_F(CliSessie, BronprogrammaZoalsBijHetOpenen) {
