@@ -90,6 +90,7 @@ THoofdFormulier::THoofdFormulier(Dialogen& dialogen, QString instellingenPad, QW
       instellingenPad_(std::move(instellingenPad)) {
   setObjectName(QStringLiteral("HoofdFormulier"));
   setWindowTitle(QString::fromUtf8(kOntwerpTitel));
+  setFont(VensterLettertype(11));
   BouwOpdrachten();
   FormCreate();
 }

@@ -18,6 +18,7 @@ TRapportFormulier::TRapportFormulier(Dialogen& dialogen, QWidget* ouder)
     : QMainWindow(ouder, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), dialogen_(dialogen) {
   setObjectName(QStringLiteral("RapportFormulier"));
   setWindowTitle(QStringLiteral("Plovena - rapport"));
+  setFont(VensterLettertype(11));
 
   auto* midden = new QWidget(this);
   midden->setFixedSize(635, 439);

@@ -26,11 +26,11 @@ TTagSelectieFormulier::TTagSelectieFormulier(Dialogen& dialogen, std::function<s
   setObjectName(QStringLiteral("TagSelectieFormulier"));
   setWindowTitle(QStringLiteral("Plovena - tags verwijderen"));
   setFixedSize(325, 522);
-  setFont(Lettertype(QStringLiteral("Tahoma"), 11));
+  setFont(VensterLettertype(11));
 
   auto* label1 = new QLabel(QStringLiteral("Selectie van tags om te verwijderen"), this);
   label1->setObjectName(QStringLiteral("Label1"));
-  label1->setFont(Lettertype(QStringLiteral("Tahoma"), 16, true));
+  label1->setFont(VensterLettertype(16, true));
   label1->setGeometry(8, 16, 294, 19);
   auto* label2 = new QLabel(QStringLiteral("GEDCOM-tags"), this);
   label2->setObjectName(QStringLiteral("Label2"));

@@ -19,6 +19,15 @@ QFont Lettertype(const QString& familie, int pixels, bool vet) {
   return f;
 }
 
+QFont VensterLettertype(int pixels, bool vet) {
+  QFont f;
+  f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans Narrow"),
+                 QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Sans Serif")});
+  f.setPixelSize(pixels);
+  f.setBold(vet);
+  return f;
+}
+
 void MaakMemoOp(Regelweergave& memo, const QColor& achtergrond) {
   QFont f = Lettertype(QStringLiteral("Courier New"), 12);
   f.setStyleHint(QFont::TypeWriter, QFont::PreferDefault);
