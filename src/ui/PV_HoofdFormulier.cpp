@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QUrl>
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <new>
 #include <optional>
@@ -55,28 +56,56 @@ class GuiOmgeving : public Omgeving {
   std::function<void(std::vector<std::string>)> kies_;
 };
 
-char Vouw(char c, bool exact) { return exact ? c : HoofdLetter(c); }
+// Forward search of one text, a to z folded unless exact (Horspool: the shift table is built
+// once per search and serves every line).
+class Zoeker {
+ public:
+  Zoeker(std::string_view naald, bool exact) : exact_(exact) {
+    for (char c : naald) naald_ += Vouw(c);
+    sprong_.fill(naald_.size());
+    for (std::size_t i = 0; i + 1 < naald_.size(); ++i) {
+      const auto c = static_cast<unsigned char>(naald_[i]);
+      sprong_[c] = naald_.size() - 1 - i;
+      if (!exact_ && c >= 'A' && c <= 'Z') sprong_[c - 'A' + 'a'] = sprong_[c];
+    }
+  }
 
-// First occurrence of naald in text at or after position van, a to z folded unless exact.
-std::optional<std::size_t> ZoekIn(std::string_view tekst, std::size_t van, std::string_view naald, bool exact) {
-  if (van > tekst.size() || naald.size() > tekst.size() - van) return std::nullopt;
-  auto gelijk = [exact](char a, char b) { return Vouw(a, exact) == Vouw(b, exact); };
-  auto it = std::search(tekst.begin() + static_cast<std::ptrdiff_t>(van), tekst.end(), naald.begin(), naald.end(), gelijk);
-  if (it == tekst.end()) return std::nullopt;
-  return static_cast<std::size_t>(it - tekst.begin());
-}
+  // First occurrence in tekst at or after position van.
+  std::optional<std::size_t> Zoek(std::string_view tekst, std::size_t van) const {
+    const std::size_t n = naald_.size();
+    if (n == 0 || van > tekst.size() || n > tekst.size() - van) return std::nullopt;
+    const char laatste = naald_[n - 1];
+    for (std::size_t i = van; i + n <= tekst.size();) {
+      const char c = tekst[i + n - 1];
+      if (Vouw(c) == laatste) {
+        std::size_t k = 0;
+        while (k + 1 < n && Vouw(tekst[i + k]) == naald_[k]) ++k;
+        if (k + 1 >= n) return i;
+      }
+      i += sprong_[static_cast<unsigned char>(c)];
+    }
+    return std::nullopt;
+  }
+
+ private:
+  char Vouw(char c) const { return exact_ ? c : HoofdLetter(c); }
+  bool exact_;
+  std::string naald_;
+  std::array<std::size_t, 256> sprong_{};
+};
 
 // The search runs over the view's lines, not over one copy of the whole text: a text field
 // holds one line, so a match never spans a line end (a pasted line end falls back to the text).
 std::optional<std::size_t> ZoekInWeergave(const Regelweergave& v, std::size_t van, std::string_view naald,
                                           bool exact) {
   if (naald.empty()) return std::nullopt;
-  if (naald.find_first_of("\r\n") != std::string_view::npos) return ZoekIn(v.Tekst(), van, naald, exact);
+  const Zoeker zoeker(naald, exact);
+  if (naald.find_first_of("\r\n") != std::string_view::npos) return zoeker.Zoek(v.Tekst(), van);
   const Regellijst& regels = v.Regels();
   for (std::size_t i = v.RegelVanPositie(van); i < regels.Count(); ++i) {
     const std::size_t begin = v.RegelBegin(i);
     const std::size_t vanaf = van > begin ? van - begin : 0;
-    if (auto p = ZoekIn(regels[i], vanaf, naald, exact)) return begin + *p;
+    if (auto p = zoeker.Zoek(regels[i], vanaf)) return begin + *p;
   }
   return std::nullopt;
 }

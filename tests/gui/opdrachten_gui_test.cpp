@@ -82,6 +82,20 @@ class OpdrachtenTest : public QObject {
     QCOMPARE(h->Paneel(1), QStringLiteral("Werkbestand: 10 regels"));
   }
 
+  void EchteOpdrachtMetVoortgang() {
+    // A real walk through its button: question, bar, message, refresh, switched off.
+    THoofdFormulier* h = p_->hoofd;
+    QTest::mouseClick(h->Knop(Id::ZonderAchternaam), Qt::LeftButton);
+    QCOMPARE(p_->dialogen.meldingen.size(), std::size_t(2));
+    QVERIFY(p_->dialogen.meldingen[0].soort == BerichtSoort::Bevestiging);
+    QVERIFY(p_->dialogen.meldingen[1].soort == BerichtSoort::Informatie);
+    QVERIFY(!Voortgang()->isVisible());
+    QCOMPARE(Voortgang()->windowTitle(), QStringLiteral("Voortgang"));
+    QCOMPARE(Voortgang()->Positie(), 0);
+    QVERIFY(!h->Actie(Id::ZonderAchternaam)->isEnabled());
+    QCOMPARE(p_->Memo(), h->Staat().werkbestand.Tekst());
+  }
+
   void NeeDoetNiets() {
     p_->dialogen.antwoorden = {Antwoord::Nee};
     p_->hoofd->VoerOpdrachtUit(Met(Id::BronnenVerwijderen, VerwijderLaatste));
