@@ -38,9 +38,9 @@ struct Instellingen {
   std::string lastDelTags;
 };
 
-QDate StandaardDatum();                     // 1 January 2000
-QString DatumTekst(const QDate& d);         // d-M-yyyy
-QDate LeesDatum(std::string_view tekst);    // d-M-yyyy, dd-MM-yyyy or yyyy-MM-dd; invalid otherwise
+QDate StandaardDatum();                   // 1 January 2000
+QString DatumTekst(const QDate& d);       // d-M-yyyy
+QDate LeesDatum(std::string_view tekst);  // d-M-yyyy, dd-MM-yyyy or yyyy-MM-dd; invalid otherwise
 
 // Reads the settings at start; a missing or unreadable file gives the defaults.
 Instellingen LeesInstellingen(const QString& pad);

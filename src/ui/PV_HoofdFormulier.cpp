@@ -157,13 +157,16 @@ void THoofdFormulier::BouwOpdrachten() {
 
   int links = 0, rechts = 0;
   for (const Opdracht& o : Opdrachten()) {
-    auto* actie = new QAction(QString::fromUtf8(o.menuTekst.data(), static_cast<qsizetype>(o.menuTekst.size())), this);
+    auto* actie =
+        new QAction(QString::fromUtf8(o.menuTekst.data(), static_cast<qsizetype>(o.menuTekst.size())), this);
     actie->setObjectName(QString::fromUtf8(o.menuItem.data(), static_cast<qsizetype>(o.menuItem.size())));
     if (!o.sneltoets.empty())
-      actie->setShortcut(QKeySequence(QString::fromLatin1(o.sneltoets.data(), static_cast<qsizetype>(o.sneltoets.size()))));
+      actie->setShortcut(
+          QKeySequence(QString::fromLatin1(o.sneltoets.data(), static_cast<qsizetype>(o.sneltoets.size()))));
     acties_[o.id] = actie;
 
-    auto* knop = new QPushButton(QString::fromUtf8(o.knopTekst.data(), static_cast<qsizetype>(o.knopTekst.size())), midden);
+    auto* knop = new QPushButton(
+        QString::fromUtf8(o.knopTekst.data(), static_cast<qsizetype>(o.knopTekst.size())), midden);
     knop->setObjectName(QString::fromUtf8(o.knop.data(), static_cast<qsizetype>(o.knop.size())));
     knop->setAutoDefault(false);
     const QString hint = QString::fromUtf8(o.hint.data(), static_cast<qsizetype>(o.hint.size()));
@@ -184,22 +187,41 @@ void THoofdFormulier::BouwOpdrachten() {
     connect(actie, &QAction::triggered, this, [this, rij] {
       Veilig([this, rij] {
         switch (rij->id) {
-          case OpdrachtId::BestandOpenen: BestandOpenenClick(); break;
-          case OpdrachtId::BestandHerladen: BestandHerladenClick(); break;
-          case OpdrachtId::BestandOpslaan: BestandOpslaanClick(); break;
-          case OpdrachtId::Zoeken: ZoekenClick(); break;
-          case OpdrachtId::Klembord: KlembordClick(); break;
-          case OpdrachtId::Afsluiten: AfsluitenClick(); break;
-          case OpdrachtId::Help: ButtonHelpClick(); break;
-          case OpdrachtId::About: AboutClick(); break;
-          default: VoerOpdrachtUit(*rij); break;
+          case OpdrachtId::BestandOpenen:
+            BestandOpenenClick();
+            break;
+          case OpdrachtId::BestandHerladen:
+            BestandHerladenClick();
+            break;
+          case OpdrachtId::BestandOpslaan:
+            BestandOpslaanClick();
+            break;
+          case OpdrachtId::Zoeken:
+            ZoekenClick();
+            break;
+          case OpdrachtId::Klembord:
+            KlembordClick();
+            break;
+          case OpdrachtId::Afsluiten:
+            AfsluitenClick();
+            break;
+          case OpdrachtId::Help:
+            ButtonHelpClick();
+            break;
+          case OpdrachtId::About:
+            AboutClick();
+            break;
+          default:
+            VoerOpdrachtUit(*rij);
+            break;
         }
       });
     });
   }
 
   for (const MenuIndeling& m : MenuIndelingen()) {
-    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(m.titel.data(), static_cast<qsizetype>(m.titel.size())));
+    QMenu* menu =
+        menuBar()->addMenu(QString::fromUtf8(m.titel.data(), static_cast<qsizetype>(m.titel.size())));
     menu->setObjectName(QStringLiteral("Menu") + menu->title());
     for (const MenuRegel& r : m.regels) {
       if (r.scheiding)
@@ -320,8 +342,11 @@ void THoofdFormulier::VoerVeiligUit(const Opdracht& o, const Uitvoering& u) {
 
 void THoofdFormulier::ToonResultaat(const Resultaat& r) {
   switch (r.soort) {
-    case Resultaat::Soort::Niets: break;
-    case Resultaat::Soort::Bericht: dialogen_.Bericht(r.berichtSoort, r.tekst); break;
+    case Resultaat::Soort::Niets:
+      break;
+    case Resultaat::Soort::Bericht:
+      dialogen_.Bericht(r.berichtSoort, r.tekst);
+      break;
     case Resultaat::Soort::Rapport:
       if (rapport_) rapport_->ToonRapport(r.rapport, r.kop, toestand_.inputbestandsnaam);
       break;
@@ -352,8 +377,8 @@ void THoofdFormulier::BepaalBronprogramma() {
 }
 
 void THoofdFormulier::BestandOpenenClick() {
-  const auto gekozen =
-      dialogen_.OpenBestand(QStringLiteral("Bestand opvragen"), QStringLiteral("*.ged"), QStringLiteral("*.ged"));
+  const auto gekozen = dialogen_.OpenBestand(QStringLiteral("Bestand opvragen"), QStringLiteral("*.ged"),
+                                             QStringLiteral("*.ged"));
   if (gekozen) OpenBestand(*gekozen);
 }
 
@@ -400,13 +425,15 @@ void THoofdFormulier::BestandHerladenClick() {
 
 void THoofdFormulier::BestandOpslaanClick() {
   if (Weiger(ZoekOpdracht(OpdrachtId::BestandOpslaan))) return;
-  const auto gekozen = dialogen_.BewaarBestand(QStringLiteral("Bestand opslaan"), opslagNaam_, QStringLiteral("*.ged"));
+  const auto gekozen =
+      dialogen_.BewaarBestand(QStringLiteral("Bestand opslaan"), opslagNaam_, QStringLiteral("*.ged"));
   if (!gekozen) return;
   opslagNaam_ = *gekozen;
   const std::string naam = gekozen->toStdString();
   const bool schrijven =
       !QFileInfo::exists(*gekozen) ||
-      dialogen_.Bericht(BerichtSoort::Bevestiging, "Bestand bestaat al. Moet het worden overschreven?") == Antwoord::Ja;
+      dialogen_.Bericht(BerichtSoort::Bevestiging, "Bestand bestaat al. Moet het worden overschreven?") ==
+          Antwoord::Ja;
   if (schrijven) {
     if (BestandsFout f = Bewaar(toestand_.werkbestand, BestandsPad(*gekozen))) {
       dialogen_.Bericht(BerichtSoort::Fout, f.tekst);
@@ -481,7 +508,9 @@ void THoofdFormulier::GeselecteerdeTagsVerwijderen() {
   }
   selectie = HoofdLetters(selectie);
   tagSelectie_->Sluit();
-  VoerUit(o, [selectie](Toestand& t, Omgeving& om) { return ::plovena::GeselecteerdeTagsVerwijderen(t, om, selectie); });
+  VoerUit(o, [selectie](Toestand& t, Omgeving& om) {
+    return ::plovena::GeselecteerdeTagsVerwijderen(t, om, selectie);
+  });
 }
 
 void THoofdFormulier::closeEvent(QCloseEvent* e) {

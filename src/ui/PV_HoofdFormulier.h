@@ -31,7 +31,8 @@ class THoofdFormulier : public QMainWindow {
   ~THoofdFormulier() override;
 
   // The other three windows, created after this one.
-  void KoppelVensters(TVoortgangsFormulier* voortgang, TRapportFormulier* rapport, TTagSelectieFormulier* tags);
+  void KoppelVensters(TVoortgangsFormulier* voortgang, TRapportFormulier* rapport,
+                      TTagSelectieFormulier* tags);
 
   // Opens a file as if it had been chosen in the open dialog (the command line's file).
   void OpenBestand(const QString& naam);

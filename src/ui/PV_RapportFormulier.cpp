@@ -32,11 +32,12 @@ TRapportFormulier::TRapportFormulier(Dialogen& dialogen, QWidget* ouder)
   setCentralWidget(midden);
 
   QMenu* bestand = menuBar()->addMenu(QStringLiteral("&Bestand"));
-  QAction* opslaan = bestand->addAction(QStringLiteral("&Opslaan als..."), this, &TRapportFormulier::MenuOpslaanAlsClick);
+  QAction* opslaan =
+      bestand->addAction(QStringLiteral("&Opslaan als..."), this, &TRapportFormulier::MenuOpslaanAlsClick);
   opslaan->setObjectName(QStringLiteral("MenuOpslaanAls"));
   bestand->addSeparator();
-  QAction* sluiten =
-      bestand->addAction(QStringLiteral("&Afsluiten"), this, &TRapportFormulier::BtnRapportvensterSluitenClick);
+  QAction* sluiten = bestand->addAction(QStringLiteral("&Afsluiten"), this,
+                                        &TRapportFormulier::BtnRapportvensterSluitenClick);
   sluiten->setObjectName(QStringLiteral("MenuRapportvensterSluiten"));
   QMenu* bewerken = menuBar()->addMenu(QStringLiteral("&Bewerken"));
   QAction* kopieer =
@@ -49,9 +50,12 @@ TRapportFormulier::TRapportFormulier(Dialogen& dialogen, QWidget* ouder)
   if (QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().center() - rect().center());
 }
 
-QAction* TRapportFormulier::Actie(const char* naam) const { return findChild<QAction*>(QString::fromLatin1(naam)); }
+QAction* TRapportFormulier::Actie(const char* naam) const {
+  return findChild<QAction*>(QString::fromLatin1(naam));
+}
 
-void TRapportFormulier::ToonRapport(Regellijst tekst, const std::string& kop, const std::string& inputbestandsnaam) {
+void TRapportFormulier::ToonRapport(Regellijst tekst, const std::string& kop,
+                                    const std::string& inputbestandsnaam) {
   NaarVoren(*this);
   memo_->ZetRegels(std::move(tekst));
   setWindowTitle(QString::fromStdString(kop + Bestandsnaamdeel(inputbestandsnaam)));
@@ -73,14 +77,15 @@ void TRapportFormulier::MenuOpslaanAlsClick() {
   if (!gekozen) return;
   const std::string naam = gekozen->toStdString();
   const bool bestaat = QFileInfo::exists(*gekozen);
-  if (bestaat && dialogen_.Bericht(BerichtSoort::Bevestiging, "Bestand bestaat al. Moet het worden overschreven?") !=
-                     Antwoord::Ja)
+  if (bestaat && dialogen_.Bericht(BerichtSoort::Bevestiging,
+                                   "Bestand bestaat al. Moet het worden overschreven?") != Antwoord::Ja)
     return;
   if (BestandsFout f = BewaarBytes(lijst.Tekst(), BestandsPad(*gekozen))) {
     dialogen_.Bericht(BerichtSoort::Fout, f.tekst);
     return;
   }
-  dialogen_.Bericht(BerichtSoort::Informatie, (bestaat ? "Rapport opgeslagen: " : "Resultaat opgeslagen: ") + naam);
+  dialogen_.Bericht(BerichtSoort::Informatie,
+                    (bestaat ? "Rapport opgeslagen: " : "Resultaat opgeslagen: ") + naam);
 }
 
 }  // namespace plovena

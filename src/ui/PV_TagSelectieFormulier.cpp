@@ -43,8 +43,8 @@ TTagSelectieFormulier::TTagSelectieFormulier(Dialogen& dialogen, std::function<s
   // The dialog does not switch hints on: the text is carried, not shown.
   lijst_->setAccessibleDescription(QStringLiteral("Klik een of meer items aan om te selecteren"));
 
-  auto* label3 =
-      new QLabel(QStringLiteral("Hou de Ctrl-toets ingedrukt om met de muis meerdere items te selecteren."), this);
+  auto* label3 = new QLabel(
+      QStringLiteral("Hou de Ctrl-toets ingedrukt om met de muis meerdere items te selecteren."), this);
   label3->setObjectName(QStringLiteral("Label3"));
   label3->setWordWrap(true);
   label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -87,19 +87,21 @@ void TTagSelectieFormulier::VoegToe(const std::vector<std::string>& tags) {
   }
 }
 
-void TTagSelectieFormulier::MeervoudigeSelectieAan() { lijst_->setSelectionMode(QAbstractItemView::ExtendedSelection); }
+void TTagSelectieFormulier::MeervoudigeSelectieAan() {
+  lijst_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
 
 int TTagSelectieFormulier::Aantal() const { return lijst_->count(); }
 
-std::string TTagSelectieFormulier::Item(int i) const { return lijst_->item(i)->data(kBytes).toByteArray().toStdString(); }
+std::string TTagSelectieFormulier::Item(int i) const {
+  return lijst_->item(i)->data(kBytes).toByteArray().toStdString();
+}
 
 bool TTagSelectieFormulier::IsGeselecteerd(int i) const { return lijst_->item(i)->isSelected(); }
 
 void TTagSelectieFormulier::ZetGeselecteerd(int i, bool aan) { lijst_->item(i)->setSelected(aan); }
 
-void TTagSelectieFormulier::Toon() {
-  NaarVoren(*this);
-}
+void TTagSelectieFormulier::Toon() { NaarVoren(*this); }
 
 void TTagSelectieFormulier::Sluit() { hide(); }
 

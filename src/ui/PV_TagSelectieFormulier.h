@@ -18,7 +18,8 @@ class TTagSelectieFormulier : public QWidget {
   Q_OBJECT
  public:
   // laatstGebruikt gives the current last-used selection (LastDelTags).
-  TTagSelectieFormulier(Dialogen& dialogen, std::function<std::string()> laatstGebruikt, QWidget* ouder = nullptr);
+  TTagSelectieFormulier(Dialogen& dialogen, std::function<std::string()> laatstGebruikt,
+                        QWidget* ouder = nullptr);
 
   // What the tag removal uses of it.
   void Wis();

@@ -17,7 +17,7 @@ class TVoortgangsFormulier : public QWidget, public Voortgang {
 
   void Toon(std::string_view titel, int maximum) override;  // ToonVoortgang
   void Stap() override;
-  void Verberg() override;                                   // VerbergVoortgang
+  void Verberg() override;  // VerbergVoortgang
 
   QProgressBar* Voortgangsindicator() const { return balk_; }
   int Positie() const;

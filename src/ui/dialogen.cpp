@@ -67,8 +67,8 @@ bool QtDialogen::Onverwacht(const std::string& tekst) {
 }
 
 namespace {
-std::optional<QString> Bestandsdialoog(QFileDialog::AcceptMode modus, const QString& titel, const QString& naam,
-                                       const QString& filter) {
+std::optional<QString> Bestandsdialoog(QFileDialog::AcceptMode modus, const QString& titel,
+                                       const QString& naam, const QString& filter) {
   QFileDialog dlg(QApplication::activeWindow(), titel);
   dlg.setAcceptMode(modus);
   // Any name is accepted: an open of a missing file has its own message, and the program asks
@@ -82,11 +82,13 @@ std::optional<QString> Bestandsdialoog(QFileDialog::AcceptMode modus, const QStr
 }
 }  // namespace
 
-std::optional<QString> QtDialogen::OpenBestand(const QString& titel, const QString& naam, const QString& filter) {
+std::optional<QString> QtDialogen::OpenBestand(const QString& titel, const QString& naam,
+                                               const QString& filter) {
   return Bestandsdialoog(QFileDialog::AcceptOpen, titel, naam, filter);
 }
 
-std::optional<QString> QtDialogen::BewaarBestand(const QString& titel, const QString& naam, const QString& filter) {
+std::optional<QString> QtDialogen::BewaarBestand(const QString& titel, const QString& naam,
+                                                 const QString& filter) {
   return Bestandsdialoog(QFileDialog::AcceptSave, titel, naam, filter);
 }
 

@@ -16,10 +16,10 @@ namespace {
 constexpr int kMarge = 3;  // pixels left of the text
 
 // Windows-1252 for 0x80..0x9F; the five undefined bytes keep their Latin-1 code.
-constexpr char16_t kCp1252[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kCp1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Length of the valid UTF-8 sequence at p (0 when there is none) and its code point.
 int Utf8Reeks(const unsigned char* p, std::size_t over, char32_t& cp) {
@@ -45,7 +45,8 @@ int Utf8Reeks(const unsigned char* p, std::size_t over, char32_t& cp) {
 }
 
 int KolomVanByte(const Regeltekst& r, std::size_t b) {
-  if (r.byteVan.empty()) return static_cast<int>(std::min<std::size_t>(b, static_cast<std::size_t>(r.tekst.size())));
+  if (r.byteVan.empty())
+    return static_cast<int>(std::min<std::size_t>(b, static_cast<std::size_t>(r.tekst.size())));
   auto it = std::lower_bound(r.byteVan.begin(), r.byteVan.end(), static_cast<int>(b));
   return static_cast<int>(it - r.byteVan.begin());
 }
@@ -138,7 +139,9 @@ std::size_t Regelweergave::RegelVanPositie(std::size_t pos) const {
 }
 
 int Regelweergave::RegelHoogte() const { return std::max(1, fontMetrics().height()); }
-int Regelweergave::TekenBreedte() const { return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('M'))); }
+int Regelweergave::TekenBreedte() const {
+  return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('M')));
+}
 int Regelweergave::ZichtbareRegels() const { return std::max(1, viewport()->height() / RegelHoogte()); }
 int Regelweergave::ZichtbareKolommen() const {
   return std::max(1, (viewport()->width() - kMarge) / TekenBreedte());
@@ -182,7 +185,8 @@ void Regelweergave::paintEvent(QPaintEvent*) {
   const int kolom0 = horizontalScrollBar()->value();
   const int kolommen = ZichtbareKolommen() + 2;
   const std::size_t eerste = EersteZichtbareRegel();
-  const std::size_t laatste = std::min(regels_.Count(), eerste + static_cast<std::size_t>(ZichtbareRegels()) + 1);
+  const std::size_t laatste =
+      std::min(regels_.Count(), eerste + static_cast<std::size_t>(ZichtbareRegels()) + 1);
   const std::size_t selBegin = SelStart();
   const std::size_t selEind = selBegin + SelLength();
   const QPalette& pal = palette();
@@ -232,7 +236,8 @@ void Regelweergave::MaakZichtbaar(std::size_t pos) {
   const int kolom = KolomVanByte(r, pos - begin_[regel]);
   const int k0 = horizontalScrollBar()->value();
   const int kolommen = ZichtbareKolommen();
-  if (kolom < k0 || kolom >= k0 + kolommen) horizontalScrollBar()->setValue(std::max(0, kolom - kolommen / 4));
+  if (kolom < k0 || kolom >= k0 + kolommen)
+    horizontalScrollBar()->setValue(std::max(0, kolom - kolommen / 4));
 }
 
 void Regelweergave::ZetSelectie(std::size_t start, std::size_t lengte) {
@@ -274,12 +279,14 @@ void Regelweergave::KopieerSelectie() const {
 
 std::size_t Regelweergave::PositieBij(QPoint punt) const {
   if (regels_.Leeg()) return 0;
-  const long long regel = static_cast<long long>(EersteZichtbareRegel()) + (punt.y() < 0 ? -1 : punt.y() / RegelHoogte());
+  const long long regel =
+      static_cast<long long>(EersteZichtbareRegel()) + (punt.y() < 0 ? -1 : punt.y() / RegelHoogte());
   if (regel < 0) return 0;
   if (regel >= static_cast<long long>(regels_.Count())) return TekstLengte();
   const auto i = static_cast<std::size_t>(regel);
   const Regeltekst r = decodeer_(regels_[i]);
-  const int kolom = horizontalScrollBar()->value() + (punt.x() - kMarge + TekenBreedte() / 2) / TekenBreedte();
+  const int kolom =
+      horizontalScrollBar()->value() + (punt.x() - kMarge + TekenBreedte() / 2) / TekenBreedte();
   return begin_[i] + ByteVanKolom(r, std::min(kolom, static_cast<int>(r.tekst.size())), regels_[i].size());
 }
 
@@ -296,9 +303,11 @@ void Regelweergave::mouseMoveEvent(QMouseEvent* e) {
   const QPoint punt = e->position().toPoint();
   // Dragging past an edge scrolls on.
   if (punt.y() < 0) verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-  if (punt.y() > viewport()->height()) verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  if (punt.y() > viewport()->height())
+    verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   if (punt.x() < 0) horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-  if (punt.x() > viewport()->width()) horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  if (punt.x() > viewport()->width())
+    horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   cursor_ = PositieBij(punt);
   viewport()->update();
 }
@@ -329,21 +338,37 @@ void Regelweergave::keyPressEvent(QKeyEvent* e) {
   QScrollBar* h = horizontalScrollBar();
   const bool ctrl = e->modifiers() & Qt::ControlModifier;
   switch (e->key()) {
-    case Qt::Key_Up: v->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Down: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    case Qt::Key_PageUp: v->triggerAction(QAbstractSlider::SliderPageStepSub); break;
-    case Qt::Key_PageDown: v->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
-    case Qt::Key_Left: h->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Right: h->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_Up:
+      v->triggerAction(QAbstractSlider::SliderSingleStepSub);
+      break;
+    case Qt::Key_Down:
+      v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+      break;
+    case Qt::Key_PageUp:
+      v->triggerAction(QAbstractSlider::SliderPageStepSub);
+      break;
+    case Qt::Key_PageDown:
+      v->triggerAction(QAbstractSlider::SliderPageStepAdd);
+      break;
+    case Qt::Key_Left:
+      h->triggerAction(QAbstractSlider::SliderSingleStepSub);
+      break;
+    case Qt::Key_Right:
+      h->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+      break;
     case Qt::Key_Home:
       if (ctrl) v->setValue(0);
       h->setValue(0);
       break;
     case Qt::Key_End:
-      if (ctrl) v->setValue(v->maximum());
-      else h->setValue(h->maximum());
+      if (ctrl)
+        v->setValue(v->maximum());
+      else
+        h->setValue(h->maximum());
       break;
-    default: QAbstractScrollArea::keyPressEvent(e); return;
+    default:
+      QAbstractScrollArea::keyPressEvent(e);
+      return;
   }
   e->accept();
 }

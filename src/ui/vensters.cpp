@@ -8,7 +8,8 @@ Vensters::Vensters(Dialogen& dialogen, const QString& instellingenPad) {
   RapportFormulier = std::make_unique<TRapportFormulier>(dialogen);
   Toestand& t = HoofdFormulier->Staat();
   TagSelectieFormulier = std::make_unique<TTagSelectieFormulier>(dialogen, [&t] { return t.lastDelTags; });
-  HoofdFormulier->KoppelVensters(VoortgangsFormulier.get(), RapportFormulier.get(), TagSelectieFormulier.get());
+  HoofdFormulier->KoppelVensters(VoortgangsFormulier.get(), RapportFormulier.get(),
+                                 TagSelectieFormulier.get());
 }
 
 // The main window goes last: the others are linked to it.

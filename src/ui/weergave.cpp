@@ -5,8 +5,8 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QWidget>
 #include <QPalette>
+#include <QWidget>
 
 #include "ui/regelweergave.h"
 

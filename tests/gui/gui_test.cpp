@@ -19,7 +19,8 @@ Registratie::Registratie(const char* naam, Maker maak) { Tests()[naam] = std::mo
 QString SchrijfBestand(const QTemporaryDir& dir, const QString& naam, const QByteArray& inhoud) {
   const QString pad = dir.filePath(naam);
   QFile f(pad);
-  if (!f.open(QIODevice::WriteOnly) || f.write(inhoud) != inhoud.size()) qFatal("kan %s niet schrijven", qPrintable(pad));
+  if (!f.open(QIODevice::WriteOnly) || f.write(inhoud) != inhoud.size())
+    qFatal("kan %s niet schrijven", qPrintable(pad));
   return pad;
 }
 

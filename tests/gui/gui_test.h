@@ -22,8 +22,9 @@ using Maker = std::function<std::unique_ptr<QObject>()>;
 struct Registratie {
   Registratie(const char* naam, Maker maak);
 };
-#define PLOVENA_GUI_TEST(Klasse) \
-  static ::plovena::test::Registratie registratie_##Klasse(#Klasse, [] { return std::make_unique<Klasse>(); });
+#define PLOVENA_GUI_TEST(Klasse)                                    \
+  static ::plovena::test::Registratie registratie_##Klasse(#Klasse, \
+                                                           [] { return std::make_unique<Klasse>(); });
 
 // Answers every box and dialog from queues and keeps what was shown.
 class NepDialogen : public Dialogen {
@@ -44,11 +45,13 @@ class NepDialogen : public Dialogen {
     fouten.push_back(tekst);
     return doorgaan;
   }
-  std::optional<QString> OpenBestand(const QString& titel, const QString& naam, const QString& filter) override {
+  std::optional<QString> OpenBestand(const QString& titel, const QString& naam,
+                                     const QString& filter) override {
     openVragen.push_back(titel + QLatin1Char('|') + naam + QLatin1Char('|') + filter);
     return Neem(openKeuzes);
   }
-  std::optional<QString> BewaarBestand(const QString& titel, const QString& naam, const QString& filter) override {
+  std::optional<QString> BewaarBestand(const QString& titel, const QString& naam,
+                                       const QString& filter) override {
     bewaarVragen.push_back(titel + QLatin1Char('|') + naam + QLatin1Char('|') + filter);
     return Neem(bewaarKeuzes);
   }
@@ -60,7 +63,9 @@ class NepDialogen : public Dialogen {
     for (const auto& m : meldingen) t.push_back(m.tekst);
     return t;
   }
-  std::string Laatste() const { return meldingen.empty() ? std::string("(geen melding)") : meldingen.back().tekst; }
+  std::string Laatste() const {
+    return meldingen.empty() ? std::string("(geen melding)") : meldingen.back().tekst;
+  }
   void Wis() { meldingen.clear(); }
 
   std::vector<Melding> meldingen;

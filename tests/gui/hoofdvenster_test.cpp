@@ -25,7 +25,8 @@ class HoofdvensterTest : public QObject {
 
   void KnoppenEnMenusUitDeTabel() {
     THoofdFormulier* h = p_->hoofd;
-    QCOMPARE(h->windowTitle(), QStringLiteral("Plovena - Programma voor inspectie en bewerking van GEDCOM-bestanden"));
+    QCOMPARE(h->windowTitle(),
+             QStringLiteral("Plovena - Programma voor inspectie en bewerking van GEDCOM-bestanden"));
     int links = 0;
     for (const Opdracht& o : Opdrachten()) {
       QPushButton* k = h->Knop(o.id);
@@ -54,14 +55,15 @@ class HoofdvensterTest : public QObject {
       for (QAction* a : m->menu()->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
       menus << m->text() + QStringLiteral(": ") + items.join(QLatin1Char(','));
     }
-    QCOMPARE(menus, (QStringList{
-                        "Bestand: Openen...,Heropenen,Opslaan als...,Afsluiten",
-                        QString::fromUtf8("Bewerken: Kopiëren,Zoeken...,-,Tags verwijderen,Bronnen verwijderen,"
-                                          "Beroepen samenvoegen,Plaatsen samenvoegen,Gezinstags opschonen,-,"
-                                          "OCCU/RESI-correctie,SOUR-correctie,NOTE/CONT-correctie,-,Zonder achternaam"),
-                        "Inspecteren: Toon met inspringing,Toon als tab delimited,Tags tellen,"
-                        "Tag-combinaties tonen,Personen/gezinnen tellen",
-                        "Help: Help,Info"}));
+    QCOMPARE(menus,
+             (QStringList{"Bestand: Openen...,Heropenen,Opslaan als...,Afsluiten",
+                          QString::fromUtf8(
+                              "Bewerken: Kopiëren,Zoeken...,-,Tags verwijderen,Bronnen verwijderen,"
+                              "Beroepen samenvoegen,Plaatsen samenvoegen,Gezinstags opschonen,-,"
+                              "OCCU/RESI-correctie,SOUR-correctie,NOTE/CONT-correctie,-,Zonder achternaam"),
+                          "Inspecteren: Toon met inspringing,Toon als tab delimited,Tags tellen,"
+                          "Tag-combinaties tonen,Personen/gezinnen tellen",
+                          "Help: Help,Info"}));
     for (int i = 0; i < 3; ++i) QCOMPARE(h->Paneel(i), QString());
   }
 
@@ -84,9 +86,10 @@ class HoofdvensterTest : public QObject {
     QCOMPARE(h->Paneel(2), QString());
     QCOMPARE(p_->Memo(), kVoorbeeld.toStdString());
     for (const Opdracht& o : Opdrachten()) QVERIFY2(h->Actie(o.id)->isEnabled(), o.menuItem.data());
-    QCOMPARE(p_->dialogen.Teksten(),
-             std::vector<std::string>{"Informatie over ingelezen bestand\n\r\n\rBestandsnaam: stamboom.ged\n\r"
-                                      "Bronprogramma: PRO-GEN\n\rProgrammaversie: 3.21"});
+    QCOMPARE(
+        p_->dialogen.Teksten(),
+        std::vector<std::string>{"Informatie over ingelezen bestand\n\r\n\rBestandsnaam: stamboom.ged\n\r"
+                                 "Bronprogramma: PRO-GEN\n\rProgrammaversie: 3.21"});
     QCOMPARE(h->Staat().bronprogramma, std::string("PRO-GEN"));
     QCOMPARE(h->Staat().inputbestandsnaam, pad.toStdString());
   }
@@ -181,11 +184,14 @@ class HoofdvensterTest : public QObject {
     p_->dialogen.bewaarKeuzes = {bestaand};
     p_->dialogen.antwoorden = {Antwoord::Nee};
     p_->Trigger(Id::BestandOpslaan);
-    QCOMPARE(p_->dialogen.bewaarVragen.back(), QStringLiteral("Bestand opslaan|") + uit + QStringLiteral("|*.ged"));
-    QCOMPARE(p_->dialogen.Teksten(), std::vector<std::string>{"Bestand bestaat al. Moet het worden overschreven?"});
+    QCOMPARE(p_->dialogen.bewaarVragen.back(),
+             QStringLiteral("Bestand opslaan|") + uit + QStringLiteral("|*.ged"));
+    QCOMPARE(p_->dialogen.Teksten(),
+             std::vector<std::string>{"Bestand bestaat al. Moet het worden overschreven?"});
     QCOMPARE(LeesBestand(bestaand), QByteArray("oud"));
     QCOMPARE(h->windowTitle(), QStringLiteral("Plovena - bestaand.ged"));
-    QCOMPARE(h->Paneel(0), h->Paneel(1).replace(QStringLiteral("Werkbestand"), QStringLiteral("Inputbestand")));
+    QCOMPARE(h->Paneel(0),
+             h->Paneel(1).replace(QStringLiteral("Werkbestand"), QStringLiteral("Inputbestand")));
     QCOMPARE(h->Paneel(0), QStringLiteral("Inputbestand: 5 regels"));
 
     p_->dialogen.bewaarKeuzes = {bestaand};
@@ -310,8 +316,9 @@ class HoofdvensterTest : public QObject {
   void AboutEnHelp() {
     p_->Trigger(Id::About);
     const std::string t = p_->dialogen.Laatste();
-    QVERIFY2(t.rfind("Plovena\n\r\n\rProgramma voor het inspecteren en bewerken van GEDCOM-bestanden\n\r", 0) == 0,
-             t.c_str());
+    QVERIFY2(
+        t.rfind("Plovena\n\r\n\rProgramma voor het inspecteren en bewerken van GEDCOM-bestanden\n\r", 0) == 0,
+        t.c_str());
     QVERIFY2(t.find("\n\r\n\rVersie 24 december 2022\n\r") != std::string::npos, t.c_str());
     QVERIFY2(t.size() > 2 && t.compare(t.size() - 2, 2, "\n\r") == 0, "ends with LF CR");
     int regels = 0;
@@ -348,15 +355,17 @@ class InstellingenSluitenTest : public QObject {
     p.Open(a);
     p.Open(b);
     p.Open(p.dir.filePath("weg.ged"));  // refused: LastInputFile stays the last successful open
-    QCOMPARE(p.Sluit(), QByteArray("; mijn opmerking\r\n[Use]\r\nLastInputFile=" + b.toUtf8() +
-                                   "\r\nAnders=ja\r\nLastDate=" + QByteArray::fromStdString(Vandaag()) + "\r\n"));
+    QCOMPARE(p.Sluit(),
+             QByteArray("; mijn opmerking\r\n[Use]\r\nLastInputFile=" + b.toUtf8() +
+                        "\r\nAnders=ja\r\nLastDate=" + QByteArray::fromStdString(Vandaag()) + "\r\n"));
   }
 
   void AlleenGeweigerdOpenenSchrijftGelezenWaarde_data() {
     QTest::addColumn<QByteArray>("voor");
     QTest::addColumn<QByteArray>("na");
-    QTest::newRow("backslashpad") << QByteArray("[Use]\nLastInputFile=C:\\Gen\\stam,boom.ged\nLastDate=24-12-2022\n")
-                                  << QByteArray("[Use]\nLastInputFile=C:\\Gen\\stam,boom.ged\nLastDate=24-12-2022\n");
+    QTest::newRow("backslashpad")
+        << QByteArray("[Use]\nLastInputFile=C:\\Gen\\stam,boom.ged\nLastDate=24-12-2022\n")
+        << QByteArray("[Use]\nLastInputFile=C:\\Gen\\stam,boom.ged\nLastDate=24-12-2022\n");
     QTest::newRow("geen sleutel") << QByteArray() << QByteArray("[Use]\r\nLastInputFile=\r\n");
   }
   void AlleenGeweigerdOpenenSchrijftGelezenWaarde() {

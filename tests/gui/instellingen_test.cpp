@@ -11,9 +11,10 @@ class InstellingenTest : public QObject {
  private slots:
   void WaardenRauwGelezen() {
     QTemporaryDir dir;
-    const QString pad = SchrijfBestand(dir, "p.ini",
-                                       "; opmerking\r\n[use]\r\nLASTINPUTFILE = C:\\Gen\\stam,boom \"1\".ged \r\n"
-                                       "LastDate=24-12-2022\r\n[Presets]\r\nLastDelTags=ADDR NOTE\r\n");
+    const QString pad =
+        SchrijfBestand(dir, "p.ini",
+                       "; opmerking\r\n[use]\r\nLASTINPUTFILE = C:\\Gen\\stam,boom \"1\".ged \r\n"
+                       "LastDate=24-12-2022\r\n[Presets]\r\nLastDelTags=ADDR NOTE\r\n");
     IniBestand ini;
     QVERIFY(ini.Lees(pad));
     // No escapes, no quotes, commas stay: the Windows program wrote them this way.
@@ -26,8 +27,8 @@ class InstellingenTest : public QObject {
 
   void ZetLaatAndereRegelsStaan() {
     QTemporaryDir dir;
-    const QString pad = SchrijfBestand(dir, "p.ini",
-                                       "[Use]\nLastInputFile=oud\nAnder=1\n\n[Presets]\nX=2\n[Eigen]\nY=3\n");
+    const QString pad =
+        SchrijfBestand(dir, "p.ini", "[Use]\nLastInputFile=oud\nAnder=1\n\n[Presets]\nX=2\n[Eigen]\nY=3\n");
     IniBestand ini;
     QVERIFY(ini.Lees(pad));
     ini.Zet("Use", "LastInputFile", "D:\\nieuw.ged");
@@ -35,8 +36,9 @@ class InstellingenTest : public QObject {
     ini.Zet("Presets", "LastDelTags", "NOTE");
     ini.Zet("Nieuw", "Z", "4");
     QVERIFY(ini.Schrijf(pad));
-    QCOMPARE(LeesBestand(pad), QByteArray("[Use]\nLastInputFile=D:\\nieuw.ged\nAnder=1\nLastDate=1-2-2023\n\n"
-                                          "[Presets]\nX=2\nLastDelTags=NOTE\n[Eigen]\nY=3\n\n[Nieuw]\nZ=4\n"));
+    QCOMPARE(LeesBestand(pad),
+             QByteArray("[Use]\nLastInputFile=D:\\nieuw.ged\nAnder=1\nLastDate=1-2-2023\n\n"
+                        "[Presets]\nX=2\nLastDelTags=NOTE\n[Eigen]\nY=3\n\n[Nieuw]\nZ=4\n"));
   }
 
   void Datums_data() {

@@ -65,7 +65,8 @@ class OpdrachtenTest : public QObject {
   void BewerkingVerversenEnUitzetten() {
     THoofdFormulier* h = p_->hoofd;
     h->VoerOpdrachtUit(Met(Id::BronnenVerwijderen, VerwijderLaatste));
-    QCOMPARE(p_->dialogen.Teksten(), (std::vector<std::string>{"Laatste regel weg?", "Er is 1 regel verwijderd."}));
+    QCOMPARE(p_->dialogen.Teksten(),
+             (std::vector<std::string>{"Laatste regel weg?", "Er is 1 regel verwijderd."}));
     QVERIFY2(!Voortgang()->isVisible(), "the bar is hidden after the command");
     QCOMPARE(Voortgang()->windowTitle(), QStringLiteral("Voortgang"));
     QCOMPARE(Voortgang()->Positie(), 0);
@@ -154,9 +155,8 @@ class OpdrachtenTest : public QObject {
   void FoutEnProgrammaBeeindigen() {
     p_->dialogen.doorgaan = false;
     QSignalSpy gesloten(p_->hoofd, &THoofdFormulier::Gesloten);
-    p_->hoofd->VoerOpdrachtUit(Met(Id::TelPersonenGezinnen, [](Toestand&, Omgeving&) -> Resultaat {
-      throw OpdrachtFout("stuk");
-    }));
+    p_->hoofd->VoerOpdrachtUit(
+        Met(Id::TelPersonenGezinnen, [](Toestand&, Omgeving&) -> Resultaat { throw OpdrachtFout("stuk"); }));
     QCOMPARE(gesloten.count(), 1);
     QVERIFY(!p_->hoofd->isVisible());
   }
@@ -188,17 +188,20 @@ class OpdrachtenTest : public QObject {
     const QByteArray doc =
         "0 HEAD\n1 SOUR PROG\n1 CHAR ANSI\n0 @U1@ SUBM\n1 NAME Jan\n1 ADDR Straat 1\n0 @I1@ INDI\n"
         "1 NAME Jan /Jansen/\n1 NOTE Eerste regel\n2 CONT tweede regel\n1 BIRT\n2 DATE 1 JAN 1900\n"
-        "2 NOTE Geboren thuis\n1 ALIA Jantje\n0 @I2@ INDI\n1 NAME Piet /Smit/\n1 ADDR Dorp 2\n2 CITY Ede\n0 TRLR\n";
+        "2 NOTE Geboren thuis\n1 ALIA Jantje\n0 @I2@ INDI\n1 NAME Piet /Smit/\n1 ADDR Dorp 2\n2 CITY Ede\n0 "
+        "TRLR\n";
     p_->Open(p_->Bestand("voorbeeld.ged", doc));
     p_->dialogen.Wis();
     p_->Trigger(Id::TagsVerwijderen);
     QVERIFY2(Dialoog()->isVisible(), p_->dialogen.Laatste().c_str());
     std::vector<std::string> lijst;
     for (int i = 0; i < Dialoog()->Aantal(); ++i) lijst.push_back(Dialoog()->Item(i));
-    QCOMPARE(lijst, (std::vector<std::string>{"ADDR", "ALIA", "BIRT", "CITY", "CONT", "DATE", "NOTE", "SOUR"}));
+    QCOMPARE(lijst,
+             (std::vector<std::string>{"ADDR", "ALIA", "BIRT", "CITY", "CONT", "DATE", "NOTE", "SOUR"}));
     Dialoog()->ZetGeselecteerd(0, true);
     Dialoog()->ZetGeselecteerd(6, true);
-    QTest::mouseClick(Dialoog()->findChild<QPushButton*>(QStringLiteral("BtnVerwijderingUitvoeren")), Qt::LeftButton);
+    QTest::mouseClick(Dialoog()->findChild<QPushButton*>(QStringLiteral("BtnVerwijderingUitvoeren")),
+                      Qt::LeftButton);
     QVERIFY(!Dialoog()->isVisible());
     QCOMPARE(p_->dialogen.Teksten(),
              (std::vector<std::string>{"De geselecteerd tag(s) incl. subtags verwijderen?\n\r"

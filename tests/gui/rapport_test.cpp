@@ -39,7 +39,8 @@ class RapportTest : public QObject {
     QCOMPARE(menus[0]->text(), QStringLiteral("&Bestand"));
     QCOMPARE(menus[1]->text(), QStringLiteral("&Bewerken"));
     QStringList bestand;
-    for (QAction* a : menus[0]->menu()->actions()) bestand << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    for (QAction* a : menus[0]->menu()->actions())
+      bestand << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(bestand, (QStringList{"&Opslaan als...", "-", "&Afsluiten"}));
     QCOMPARE(venster_->Actie("MenuRapportNaarKlembord")->text(), QString::fromUtf8("&Kopiëren"));
     QCOMPARE(venster_->Actie("MenuRapportNaarKlembord")->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
@@ -84,7 +85,8 @@ class RapportTest : public QObject {
     dialogen_.antwoorden = {Antwoord::Nee};
     dialogen_.Wis();
     venster_->Actie("MenuOpslaanAls")->trigger();
-    QCOMPARE(dialogen_.Teksten(), std::vector<std::string>{"Bestand bestaat al. Moet het worden overschreven?"});
+    QCOMPARE(dialogen_.Teksten(),
+             std::vector<std::string>{"Bestand bestaat al. Moet het worden overschreven?"});
     QCOMPARE(LeesBestand(pad), QByteArray("NOTE  3\r\nSOUR 12\r\n"));
 
     dialogen_.bewaarKeuzes = {pad};

@@ -80,7 +80,9 @@ class RegelweergaveTest : public QObject {
   void VervangbareDecodeerder() {
     Regelweergave v;
     v.ZetRegels(Lijst({"abc"}));
-    v.ZetDecodeerder([](std::string_view r) { return Regeltekst{QString::fromLatin1(r.data(), r.size()).toUpper(), {}}; });
+    v.ZetDecodeerder([](std::string_view r) {
+      return Regeltekst{QString::fromLatin1(r.data(), r.size()).toUpper(), {}};
+    });
     v.SelecteerAlles();
     QCOMPARE(v.GeselecteerdeTekst(), QStringLiteral("ABC\r\n"));
   }
@@ -120,8 +122,8 @@ class RegelweergaveTest : public QObject {
     const int lh = v.fontMetrics().height();
     QTest::mousePress(v.viewport(), Qt::LeftButton, {}, QPoint(2, lh / 2));
     QMouseEvent beweeg(QEvent::MouseMove, QPointF(v.viewport()->width() - 5, lh + lh / 2),
-                       v.viewport()->mapToGlobal(QPointF(v.viewport()->width() - 5, lh + lh / 2)), Qt::NoButton,
-                       Qt::LeftButton, Qt::NoModifier);
+                       v.viewport()->mapToGlobal(QPointF(v.viewport()->width() - 5, lh + lh / 2)),
+                       Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(v.viewport(), &beweeg);
     QTest::mouseRelease(v.viewport(), Qt::LeftButton, {}, QPoint(v.viewport()->width() - 5, lh + lh / 2));
     QCOMPARE(v.SelStart(), std::size_t(0));

@@ -14,7 +14,9 @@
 namespace {
 class StilleDialogen : public plovena::Dialogen {
  public:
-  plovena::Antwoord Bericht(plovena::BerichtSoort, const std::string&) override { return plovena::Antwoord::Ja; }
+  plovena::Antwoord Bericht(plovena::BerichtSoort, const std::string&) override {
+    return plovena::Antwoord::Ja;
+  }
   bool Onverwacht(const std::string& t) override {
     std::fprintf(stderr, "fout: %s\n", t.c_str());
     return true;

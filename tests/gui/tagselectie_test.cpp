@@ -27,7 +27,9 @@ class TagSelectieTest : public QObject {
       if (d_->IsGeselecteerd(i)) k.push_back(d_->Item(i));
     return k;
   }
-  void Klik(const char* knop) { QTest::mouseClick(d_->findChild<QPushButton*>(QString::fromLatin1(knop)), Qt::LeftButton); }
+  void Klik(const char* knop) {
+    QTest::mouseClick(d_->findChild<QPushButton*>(QString::fromLatin1(knop)), Qt::LeftButton);
+  }
 
  private slots:
   void init() {
@@ -136,7 +138,8 @@ class TagSelectieTest : public QObject {
     QListWidget* l = d_->ListBox1();
     QVERIFY(QTest::qWaitForWindowExposed(d_.get()));
     QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(0)).center());
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::ControlModifier, l->visualItemRect(l->item(2)).center());
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      l->visualItemRect(l->item(2)).center());
     QCOMPARE(Gekozen(), (std::vector<std::string>{"ADDR", "SOUR"}));
   }
 };
