@@ -3,6 +3,9 @@
 #include <QContextMenuEvent>
 #include <QMenuBar>
 
+#include "document/werkbestand.h"
+#include "ui/weergave.h"
+
 #include "programma.h"
 #include "ui/zoekvenster.h"
 
@@ -328,6 +331,33 @@ class HoofdvensterTest : public QObject {
     QCOMPARE(p_->dialogen.urls.size(), std::size_t(1));
     QCOMPARE(p_->dialogen.urls[0],
              QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Plovena.chm")));
+  }
+
+  void EchteBestandenOpenenTonenOpslaan() {
+    // Every real file: shown as loaded, painted and copied without trouble, and saved back
+    // through the save command exactly as the core writes it.
+    const QDir map(QStringLiteral(PLOVENA_TESTDATA_DIR));
+    const QStringList namen = map.entryList({QStringLiteral("*.ged")}, QDir::Files, QDir::Name);
+    if (namen.isEmpty()) QSKIP("no real GEDCOM files");
+    for (const QString& naam : namen) {
+      Programma p;
+      const QString pad = map.filePath(naam);
+      Werkbestand verwacht;
+      const bool leesbaar = !Laad(BestandsPad(pad), verwacht);
+      p.Open(pad);
+      QCOMPARE(p.hoofd->Staat().bestandIngelezen, leesbaar);
+      if (!leesbaar) continue;
+      QCOMPARE(p.Memo(), verwacht.Tekst());
+      QCOMPARE(p.hoofd->Paneel(0), QStringLiteral("Inputbestand: %1 regels").arg(verwacht.Count()));
+      QVERIFY2(p.dialogen.Laatste().rfind("Informatie over ingelezen bestand", 0) == 0, qPrintable(naam));
+      QVERIFY(!p.hoofd->grab().isNull());
+      p.Trigger(Id::Klembord);
+      QCOMPARE(p.hoofd->Memo1()->SelLength(), verwacht.TekstLengte());
+      const QString uit = p.dir.filePath(QStringLiteral("uit.ged"));
+      p.dialogen.bewaarKeuzes = {uit};
+      p.Trigger(Id::BestandOpslaan);
+      QVERIFY2(LeesBestand(uit) == QByteArray::fromStdString(NaarBytes(verwacht)), qPrintable(naam));
+    }
   }
 
   void SchermTekstBreektOpLfCr() {
