@@ -15,9 +15,12 @@
 #include <QEvent>
 #include <QTemporaryDir>
 #include <QWindow>
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -101,6 +104,12 @@ void AlleenErnstig(QtMsgType soort, const QMessageLogContext&, const QString& te
   if (soort == QtCriticalMsg || soort == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(tekst));
 }
 
+double PiekMb() {
+  rusage gebruik{};
+  getrusage(RUSAGE_SELF, &gebruik);
+  return static_cast<double>(gebruik.ru_maxrss) / 1024.0;
+}
+
 double Mediaan(std::vector<double> v) {
   if (v.empty()) return -1;
   std::sort(v.begin(), v.end());
@@ -155,6 +164,7 @@ int main(int argc, char** argv) {
     if (t) openen.push_back(*t - dialogen.gekozen);
   }
   const std::size_t regels = hoofd->Staat().werkbestand.Count();
+  const double piekOpenen = PiekMb();
 
   // An edit: reload (not timed), the command, its message closed, then the refresh.
   std::vector<std::string> uitkomsten;  // each command's message, to show that it did its work
@@ -215,6 +225,11 @@ int main(int argc, char** argv) {
   Rij("bronnen-verwijderen: bericht dicht tot verf", bvVervers, "100");
   Rij("zoeken volgende (Zwolle)", volgende, "50");
   Rij("zoeken vanaf boven tot de laatste regel (TRLR)", laatste, "");
+  std::error_code ec;
+  const double mb = static_cast<double>(std::filesystem::file_size(argv[1], ec)) / (1024.0 * 1024.0);
+  if (!ec && mb > 0)
+    std::printf("\nPiekgeheugen van het proces: %.1f MB (%.2fx het bestand) na het openen, %.1f MB (%.2fx) aan het eind.\n",
+                piekOpenen, piekOpenen / mb, PiekMb(), PiekMb() / mb);
   std::printf("\nBerichten:");
   for (const auto& b : uitkomsten) std::printf(" \"%s\"", b.c_str());
   std::printf("\n");
