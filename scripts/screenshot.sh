@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Writes docs/hoofdvenster.png (the main window with the example open) and
-# docs/rapportvenster.png (the report window with its tag count).
+# docs/rapportvenster.png (the report window with its tag count) and docs/tagselectie.png
+# (the tag selection dialog with its standard choice).
 # Usage: scripts/screenshot.sh [GEDCOM-FILE]   (default examples/voorbeeld.ged)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

@@ -1,5 +1,6 @@
-// Writes the screenshots of the documentation: the main window with a file open and the report
-// window with a tag count. Runs on the offscreen platform; every box is answered with OK.
+// Writes the screenshots of the documentation: the main window with a file open, the report
+// window with a tag count, and the tag selection dialog with its standard choice. Runs on the
+// offscreen platform; every box is answered with OK.
 //   plovena_schermafdruk GEDCOM-BESTAND UITMAP
 #include <QApplication>
 #include <QDir>
@@ -8,6 +9,7 @@
 
 #include "ui/PV_HoofdFormulier.h"
 #include "ui/PV_RapportFormulier.h"
+#include "ui/PV_TagSelectieFormulier.h"
 #include "ui/dialogen.h"
 #include "ui/vensters.h"
 
@@ -59,5 +61,11 @@ int main(int argc, char** argv) {
     ok = Bewaar(v.RapportFormulier.get(), uit.filePath(QStringLiteral("rapportvenster.png"))) && ok;
   else
     std::fprintf(stderr, "geen rapport getoond\n"), ok = false;
+  hoofd->Actie(plovena::OpdrachtId::TagsVerwijderen)->trigger();
+  app.processEvents();
+  if (v.TagSelectieFormulier->isVisible()) {
+    v.TagSelectieFormulier->BtnPreset1Click();
+    ok = Bewaar(v.TagSelectieFormulier.get(), uit.filePath(QStringLiteral("tagselectie.png"))) && ok;
+  }
   return ok ? 0 : 1;
 }
