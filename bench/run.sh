@@ -7,6 +7,8 @@
 #   GUI=0 bench/run.sh           skip the desktop-program timings (no Qt build)
 #   BUILD=/pad bench/run.sh      another build folder
 #   N1=100000 N2=200000 ...      other file sizes (the table's headings follow)
+#   INSTRUCTIES=1 bench/run.sh   also count instructions under valgrind (about 10 minutes): the
+#                                2M/1M ratio without the noise of a shared machine
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -159,6 +161,28 @@ if ((${#gemist[@]})); then
   echo
   echo "Doel gemist (<= 0.5 s per 1M regels, $k2/$k1 <= 2.2, piek <= 3x bestand):"
   for g in "${gemist[@]}"; do echo "- $g"; done
+fi
+
+if [[ ${INSTRUCTIES:-0} == 1 ]]; then
+  command -v valgrind >/dev/null || { echo "run.sh: valgrind ontbreekt (apt-get install -y valgrind)" >&2; exit 2; }
+  echo
+  echo "## Instructies (valgrind --tool=callgrind, hele proces)"
+  echo
+  echo "| opdracht | $k1 (10^6) | $k2 (10^6) | $k2/$k1 |"
+  echo "|---|---:|---:|---:|"
+  for geval in "${gevallen[@]}"; do
+    label=${geval%%|*}
+    args=${geval#*|}
+    ir=()
+    for n in 1 2; do
+      in=$IN1; [[ $n == 2 ]] && in=$IN2
+      uit=$TMP/uit$n.ged
+      eval "woorden=(${args//@UIT@/\"\$uit\"})"
+      ir+=("$(valgrind --tool=callgrind --callgrind-out-file=/dev/null "$CLI" "$in" "${woorden[@]}" 2>&1 >/dev/null |
+              awk '/Collected/ { print $NF }')")
+    done
+    awk -v l="$label" -v a="${ir[0]}" -v b="${ir[1]}" 'BEGIN { printf "| %s | %.0f | %.0f | %.3f |\n", l, a / 1e6, b / 1e6, b / a }'
+  done
 fi
 
 if ((heeft_gui_bench)); then
