@@ -37,7 +37,7 @@ stap "Debian-pakket"
 deb=$(scripts/pakket.sh | tail -n 1)
 [[ -f $deb ]] || fout "geen pakket gemaakt"
 info=$(dpkg-deb -I "$deb")
-echo "$info" | grep -E '^ (Package|Version|Depends|Section|Maintainer):'
+echo "$info" | grep -E '^ (Package|Version|Depends|Recommends|Section|Maintainer):'
 for pakket in libqt6widgets6 libqt6gui6 libqt6core6 libicu; do
   grep -q "^ Depends:.*$pakket" <<<"$info" || fout "Depends noemt $pakket niet"
 done
