@@ -111,7 +111,10 @@ void IniBestand::Zet(std::string_view sectie, std::string_view sleutel, std::str
     return;
   }
   if (!regels_.empty() && !Trim(regels_.back()).empty()) regels_.emplace_back();
-  regels_.push_back("[" + std::string(sectie) + "]");
+  std::string kop = "[";
+  kop += sectie;
+  kop += ']';
+  regels_.push_back(std::move(kop));
   regels_.push_back(std::move(regel));
 }
 
