@@ -86,16 +86,20 @@ class TagToets {
   bool Treft(std::string_view regel) {
     std::string_view tag = RuweTag(regel);
     if (tag.empty() || !inTekst_[static_cast<unsigned char>(HoofdLetter(tag.front()))]) return false;
-    if (HeeftKleineLetters(tag)) return InTagTekst(HoofdLetters(tag), tekst_);
-    if (tekst_.size() <= kKort || antwoorden_.size() >= kMaxAntwoorden) return InTagTekst(tag, tekst_);
+    if (tekst_.size() <= kKort) return Zoek(tag);
+    // Each distinct tag as written (lower case too) is searched once. No limit on the map: one
+    // would let a run of rare tags early in the document send every later line through the text.
     auto [plek, nieuw] = antwoorden_.try_emplace(tag, false);
-    if (nieuw) plek->second = InTagTekst(tag, tekst_);
+    if (nieuw) plek->second = Zoek(tag);
     return plek->second;
   }
 
  private:
-  static constexpr std::size_t kKort = 64;                // shorter texts are searched faster than hashed
-  static constexpr std::size_t kMaxAntwoorden = 1 << 14;  // a document of ever new tags gains nothing
+  bool Zoek(std::string_view tag) const {
+    return HeeftKleineLetters(tag) ? InTagTekst(HoofdLetters(tag), tekst_) : InTagTekst(tag, tekst_);
+  }
+
+  static constexpr std::size_t kKort = 64;  // shorter texts are searched faster than hashed
   std::string_view tekst_;
   bool inTekst_[256] = {};
   std::unordered_map<std::string_view, bool> antwoorden_;

@@ -264,6 +264,35 @@ TEST(GeselecteerdeTagsVerwijderen, NietsGevondenZetTochDeLaatsteSelectie) {
   EXPECT_EQ(t.lastDelTags, "_UID");
 }
 
+TEST(GeselecteerdeTagsVerwijderen, LangeSelectie) {
+  // A selection too long to search on every line: each tag's answer is kept, also for tags in
+  // lower case, and a long run of tags met only once pushes none of the answers out.
+  std::string selectie = "_ALIA NOTE";
+  for (int k = 0; k < 20; ++k) selectie += " _X" + std::to_string(k);
+  ASSERT_GT(selectie.size(), 64u);
+
+  std::vector<Geval> gevallen = {
+      {"kleine letters",
+       {"0 @I1@ INDI", "~1 note a", "~2 cont b", "1 BIRT", "~1 Note c", "~1 note d", "1 nam e", "~1 _x1 f",
+        "~1 alia g", "1 _alias h", "~1 NOTE i"}},
+  };
+  const Lijst bekend = {"~1 note a", "~1 Note b", "1 BIRT", "~1 _x5 c", "1 _y d"};
+  Geval veel{"veel verschillende tags", {"0 @I1@ INDI"}};
+  veel.regels.insert(veel.regels.end(), bekend.begin(), bekend.end());
+  for (int k = 0; k < 20000; ++k) veel.regels.push_back("1 _Y" + std::to_string(k));
+  veel.regels.insert(veel.regels.end(), bekend.begin(), bekend.end());
+  gevallen.push_back(veel);
+
+  for (const auto& g : gevallen) {
+    Toestand t = MetRegels(Voor(g));
+    NepOmgeving o;
+    Resultaat r = GeselecteerdeTagsVerwijderen(t, o, selectie);
+    EXPECT_EQ(Regels(t.werkbestand), Na(g)) << g.naam;
+    EXPECT_EQ(r.tekst, "Er zijn " + std::to_string(Weg(g)) + " regels verwijderd uit het werkbestand.")
+        << g.naam;
+  }
+}
+
 // ---------------------------------------------------------------- source removal
 
 TEST(BronnenVerwijderen, UitgewerktVoorbeeld) {
