@@ -33,6 +33,7 @@ std::size_t VerwijderLozeTags(Regellijst& wb, Voortgang& balk) {
   auto& r = wb.Regels();
   const std::size_t n = r.size();
   std::size_t rd = 0, w = 0, verwijderd = 0;
+  const correctie::GatSluiter sluiter(r, w, rd);
   while (rd < n) {
     if (LozeTag(wb, rd)) {
       const char niveau = BepaalNiveau(r[rd]);
@@ -47,7 +48,6 @@ std::size_t VerwijderLozeTags(Regellijst& wb, Voortgang& balk) {
     }
     StapRegel(balk, w, w + (n - rd));
   }
-  r.resize(w);
   return verwijderd;
 }
 

@@ -50,14 +50,14 @@ TEST(VerwijderHaza21Problemen, VoorbeeldVerwijdertVijf) {
   VerwachtWeigeringNee(VerwijderHaza21Problemen, wb);
 }
 
-// The removal as it reads, deleting in the list itself.
+// The removal as it reads, deleting in the list itself; with stopBij it stops at that step.
 struct Letterlijk {
   Lijst regels;
   std::size_t verwijderd = 0;
   int stappen = 0;
 };
 
-Letterlijk LetterlijkVerwijderen(Regellijst wb) {
+Letterlijk LetterlijkVerwijderen(Regellijst wb, int stopBij = 0) {
   Letterlijk uit;
   auto niveau = [&](std::size_t k) { return static_cast<unsigned char>(BepaalNiveau(wb[k])); };
   std::size_t i = 0;
@@ -73,7 +73,7 @@ Letterlijk LetterlijkVerwijderen(Regellijst wb) {
     } else {
       ++i;
     }
-    if (IsStapmoment(i, wb.Count())) ++uit.stappen;
+    if (IsStapmoment(i, wb.Count()) && ++uit.stappen == stopBij) break;
   }
   uit.regels = Regels(wb);
   return uit;
@@ -140,6 +140,22 @@ TEST(VerwijderHaza21Problemen, GelijkAanLetterlijkeWandeling) {
   const auto bestanden = EchteBestanden();
   EXPECT_GT(bestanden.size(), 20u);
   for (const auto& [naam, wb] : bestanden) VergelijkMetLetterlijk(wb, naam);
+}
+
+// An error during the walk leaves the document as the literal walk leaves it at that step.
+TEST(VerwijderHaza21Problemen, FoutLaatDocumentAlsLetterlijk) {
+  const Werkbestand vast = Document(Lijst{"1 OCCU", "2 DATE 1", "1 NAME Jan", "0 TRLR"});
+  EXPECT_EQ(NaBreuk(VerwijderHaza21Problemen, vast, 2), (Lijst{"1 NAME Jan", "0 TRLR"}));
+  const std::vector<std::string_view> pool = {"0 @I1@ INDI", "1 OCCU",   "1 OCCU Boer",
+                                              "1 RESI",      "2 ADDR x", "2 DATE 1900",
+                                              "3 NOTE x",    "",         "1 NAME Jan"};
+  for (unsigned zaad = 1; zaad <= 40; ++zaad) {
+    const Werkbestand wb = zaad == 1 ? vast : WillekeurigDocument(zaad, pool, 200);
+    const int stappen = LetterlijkVerwijderen(wb).stappen;
+    for (int k = 1; k <= stappen; ++k)
+      ASSERT_EQ(NaBreuk(VerwijderHaza21Problemen, wb, k), LetterlijkVerwijderen(wb, k).regels)
+          << "zaad " << zaad << " stap " << k;
+  }
 }
 
 }  // namespace

@@ -41,6 +41,7 @@ std::size_t VoegSamen(Regellijst& wb, Voortgang& balk, bool plaatsen) {
   auto& r = wb.Regels();
   const std::size_t n = r.size();
   std::size_t rd = 0, w = 0, verwijderd = 0;
+  const correctie::GatSluiter sluiter(r, w, rd);  // also copies the lines after the scan's end
   std::string samen;
   Deeltekst gezien;  // the lower-case form of samen, for the duplicate test
   auto stap = [&](std::size_t extra) { StapRegel(balk, w, w + extra + (n - rd)); };
@@ -99,15 +100,13 @@ std::size_t VoegSamen(Regellijst& wb, Voortgang& balk, bool plaatsen) {
     }
     std::string nieuw(plaatsen ? "1 RESI " : "1 OCCU ");
     nieuw += samen;
-    const std::string_view bewaard = wb.Bewaar(nieuw);
-    stap(1);  // the literal index stands on the inserted line
-    r[w++] = bewaard;
+    r[w++] = wb.Bewaar(nieuw);
+    // The literal index stands on the inserted line. It is written before the step, so that an
+    // error there leaves it in place, as in the literal walk.
+    StapRegel(balk, w - 1, w + (n - rd));
     if (klaar) break;
     stap(0);  // the outer scan passes over the inserted line
   }
-
-  while (rd < n) r[w++] = r[rd++];
-  r.resize(w);
   return verwijderd;
 }
 

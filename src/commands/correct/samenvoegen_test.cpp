@@ -9,14 +9,15 @@ namespace {
 using Lijst = std::vector<std::string>;
 
 // The merge as it reads step by step, deleting and inserting in the list itself; the walk must
-// give the same lines, count and progress steps.
+// give the same lines, count and progress steps. With stopBij, it stops at that step as an error
+// there would stop it.
 struct Letterlijk {
   Lijst regels;
   std::size_t verwijderd = 0;
   int stappen = 0;
 };
 
-Letterlijk LetterlijkSamenvoegen(Regellijst wb, bool plaatsen) {
+Letterlijk LetterlijkSamenvoegen(Regellijst wb, bool plaatsen, int stopBij = 0) {
   const std::string tag = plaatsen ? "RESI" : "OCCU";
   Letterlijk uit;
   auto niveau = [&](std::size_t k) { return static_cast<unsigned char>(BepaalNiveau(wb[k])); };
@@ -68,7 +69,7 @@ Letterlijk LetterlijkSamenvoegen(Regellijst wb, bool plaatsen) {
       stop = eindScan(i);
       ++i;
     }
-    if (IsStapmoment(i, wb.Count())) ++uit.stappen;
+    if (IsStapmoment(i, wb.Count()) && ++uit.stappen == stopBij) break;
     if (stop) break;
   }
   uit.regels = Regels(wb);
@@ -281,6 +282,37 @@ TEST(Samenvoegen, GelijkAanLetterlijkeWandeling) {
   for (const auto& [naam, wb] : bestanden) {
     VergelijkMetLetterlijk(wb, false, naam);
     VergelijkMetLetterlijk(wb, true, naam);
+  }
+}
+
+// An error during the walk (here the bar failing at each step in turn) leaves the document as
+// the literal walk leaves it at that step: no line doubled, none lost beyond what it removed.
+TEST(Samenvoegen, FoutLaatDocumentAlsLetterlijk) {
+  const Werkbestand vast =
+      Document(Lijst{"0 @I1@ INDI", "1 OCCU Boer", "1 NAME Jan", "0 @I2@ INDI", "1 RESI", "2 ADDR",
+                     "3 CITY Ede", "1 OCCU Smid", "0 @F1@ FAM", "1 HUSB @I1@"});
+  EXPECT_EQ(NaBreuk(BeroepenSamenvoegen, vast, 1),
+            (Lijst{"0 @I1@ INDI", "1 NAME Jan", "1 OCCU boer", "0 @I2@ INDI", "1 RESI", "2 ADDR",
+                   "3 CITY Ede", "1 OCCU Smid", "0 @F1@ FAM", "1 HUSB @I1@"}));
+  const std::vector<std::string_view> pool = {"0 @I1@ INDI",
+                                              "1 NAME Jan",
+                                              "1 OCCU Boer",
+                                              "1 OCCU Smid",
+                                              "2 DATE 1900",
+                                              "1 RESI",
+                                              "2 ADDR",
+                                              "3 CITY Ede",
+                                              "0 @F1@ FAM",
+                                              "0 TRLR",
+                                              ""};
+  for (unsigned zaad = 1; zaad <= 40; ++zaad) {
+    const Werkbestand wb = zaad == 1 ? vast : WillekeurigDocument(zaad, pool, 200);
+    for (const bool plaatsen : {false, true}) {
+      const int stappen = LetterlijkSamenvoegen(wb, plaatsen).stappen;
+      for (int k = 1; k <= stappen; ++k)
+        ASSERT_EQ(NaBreuk(WalkVoor(plaatsen), wb, k), LetterlijkSamenvoegen(wb, plaatsen, k).regels)
+            << "zaad " << zaad << " stap " << k << (plaatsen ? " plaatsen" : " beroepen");
+    }
   }
 }
 

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -70,6 +71,32 @@ inline Werkbestand WillekeurigDocument(unsigned zaad, const std::vector<std::str
   const std::size_t n = gen() % (maxRegels + 1);
   for (std::size_t i = 0; i < n; ++i) wb.VoegToe(pool[gen() % pool.size()]);
   return wb;
+}
+
+// A front end whose progress bar fails at its k-th step, as a front end may under memory
+// pressure: the walk stops there with the error.
+class BrekendeOmgeving : public NepOmgeving {
+ public:
+  explicit BrekendeOmgeving(int k) { breker.breekBij = k; }
+  Voortgang& Balk() override { return breker; }
+  struct Breker : NepVoortgang {
+    int breekBij = 0;
+    void Stap() override {
+      NepVoortgang::Stap();
+      if (stappen == breekBij) throw std::runtime_error("balk");
+    }
+  } breker;
+};
+
+// The lines a walk leaves behind when its bar fails at step k; the bar must be hidden again.
+inline std::vector<std::string> NaBreuk(Walk walk, const Werkbestand& wb, int k) {
+  Toestand t;
+  t.werkbestand = wb;
+  t.bestandIngelezen = true;
+  BrekendeOmgeving o(k);
+  EXPECT_THROW(walk(t, o), std::runtime_error);
+  EXPECT_FALSE(o.breker.zichtbaar);
+  return Regels(t.werkbestand);
 }
 
 // The fixed road every correction takes: its question, its bar, its message.
