@@ -21,6 +21,7 @@
 #include "commands/remove/verwijderen.h"
 #include "document/bronprogramma.h"
 #include "document/regel.h"
+#include "document/tekenset.h"
 #include "ui/PV_RapportFormulier.h"
 #include "ui/PV_TagSelectieFormulier.h"
 #include "ui/PV_VoortgangsFormulier.h"
@@ -56,58 +57,82 @@ class GuiOmgeving : public Omgeving {
   std::function<void(std::vector<std::string>)> kies_;
 };
 
-// Forward search of one text, a to z folded unless exact (Horspool: the shift table is built
-// once per search and serves every line).
+// Forward search of one text of UTF-16 units, a to z folded unless exact (Horspool: the shift
+// table, keyed by a unit's low byte, is built once per search and serves every line).
 class Zoeker {
  public:
-  Zoeker(std::string_view naald, bool exact) : exact_(exact) {
-    for (char c : naald) naald_ += Vouw(c);
+  Zoeker(std::u16string_view naald, bool exact) : exact_(exact) {
+    for (char16_t c : naald) naald_ += Vouw(c);
     sprong_.fill(naald_.size());
-    for (std::size_t i = 0; i + 1 < naald_.size(); ++i) {
-      const auto c = static_cast<unsigned char>(naald_[i]);
-      sprong_[c] = naald_.size() - 1 - i;
-      if (!exact_ && c >= 'A' && c <= 'Z') sprong_[c - 'A' + 'a'] = sprong_[c];
-    }
+    // Units that share a low byte share an entry: the smallest shift of them, still safe.
+    for (std::size_t i = 0; i + 1 < naald_.size(); ++i) sprong_[naald_[i] & 0xFF] = naald_.size() - 1 - i;
   }
 
   // First occurrence in tekst at or after position van.
-  std::optional<std::size_t> Zoek(std::string_view tekst, std::size_t van) const {
+  std::optional<std::size_t> Zoek(std::u16string_view tekst, std::size_t van) const {
     const std::size_t n = naald_.size();
     if (n == 0 || van > tekst.size() || n > tekst.size() - van) return std::nullopt;
-    const char laatste = naald_[n - 1];
+    const char16_t laatste = naald_[n - 1];
     for (std::size_t i = van; i + n <= tekst.size();) {
-      const char c = tekst[i + n - 1];
-      if (Vouw(c) == laatste) {
+      const char16_t c = Vouw(tekst[i + n - 1]);
+      if (c == laatste) {
         std::size_t k = 0;
         while (k + 1 < n && Vouw(tekst[i + k]) == naald_[k]) ++k;
         if (k + 1 >= n) return i;
       }
-      i += sprong_[static_cast<unsigned char>(c)];
+      i += sprong_[c & 0xFF];
     }
     return std::nullopt;
   }
 
  private:
-  char Vouw(char c) const { return exact_ ? c : HoofdLetter(c); }
+  // Only a to z: an accented letter never matches its other case.
+  char16_t Vouw(char16_t c) const { return !exact_ && c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
   bool exact_;
-  std::string naald_;
+  std::u16string naald_;
   std::array<std::size_t, 256> sprong_{};
 };
 
-// The search runs over the view's lines, not over one copy of the whole text: a text field
-// holds one line, so a match never spans a line end (a pasted line end falls back to the text).
-std::optional<std::size_t> ZoekInWeergave(const Regelweergave& v, std::size_t van, std::string_view naald,
+// The search runs over the view's lines as they are shown, decoded one at a time from the
+// start position into one buffer, not over a copy of the whole text: a text field holds one
+// line, so a match never spans a line end (a pasted line end falls back to the whole text).
+std::optional<std::size_t> ZoekInWeergave(const Regelweergave& v, std::size_t van, std::u16string_view naald,
                                           bool exact) {
   if (naald.empty()) return std::nullopt;
   const Zoeker zoeker(naald, exact);
-  if (naald.find_first_of("\r\n") != std::string_view::npos) return zoeker.Zoek(v.Tekst(), van);
   const Regellijst& regels = v.Regels();
+  std::u16string regel;
+  if (naald.find_first_of(u"\r\n") != std::u16string_view::npos) {
+    for (std::size_t i = 0; i < regels.Count(); ++i) {
+      v.VoegWeergaveToe(i, regel);
+      regel += u"\r\n";
+    }
+    return zoeker.Zoek(regel, van);
+  }
   for (std::size_t i = v.RegelVanPositie(van); i < regels.Count(); ++i) {
     const std::size_t begin = v.RegelBegin(i);
-    const std::size_t vanaf = van > begin ? van - begin : 0;
-    if (auto p = zoeker.Zoek(regels[i], vanaf)) return begin + *p;
+    regel.clear();
+    v.VoegWeergaveToe(i, regel);
+    if (auto p = zoeker.Zoek(regel, van > begin ? van - begin : 0)) return begin + *p;
   }
   return std::nullopt;
+}
+
+// The character set named in the information box. UTF-16 files are held as UTF-8, but the
+// user's file is UTF-16.
+std::string_view TekensetVan(Codering c, Tekenset t) {
+  switch (c) {
+    case Codering::Utf16LeBom:
+    case Codering::Utf16Le:
+      return "UTF-16 (little-endian)";
+    case Codering::Utf16BeBom:
+    case Codering::Utf16Be:
+      return "UTF-16 (big-endian)";
+    case Codering::Utf8Bom:
+    case Codering::Bytes:
+      break;
+  }
+  return TekensetNaam(t);
 }
 
 }  // namespace
@@ -348,7 +373,8 @@ void THoofdFormulier::ToonResultaat(const Resultaat& r) {
       dialogen_.Bericht(r.berichtSoort, r.tekst);
       break;
     case Resultaat::Soort::Rapport:
-      if (rapport_) rapport_->ToonRapport(r.rapport, r.kop, toestand_.inputbestandsnaam);
+      // Reports hold lines of the document: they are shown in its character set.
+      if (rapport_) rapport_->ToonRapport(r.rapport, r.kop, toestand_.inputbestandsnaam, decodeerder_);
       break;
   }
 }
@@ -373,6 +399,9 @@ void THoofdFormulier::BepaalBronprogramma() {
   }
   Bronprogrammainfo info = ::plovena::BepaalBronprogramma(toestand_.werkbestand, toestand_.inputbestandsnaam);
   toestand_.bronprogramma = std::move(info.bronprogramma);
+  info.tekst += NLCR;
+  info.tekst += "Tekenset: ";
+  info.tekst += TekensetVan(toestand_.werkbestand.codering, decodeerder_.Soort());
   dialogen_.Bericht(BerichtSoort::Informatie, info.tekst);
 }
 
@@ -395,7 +424,8 @@ void THoofdFormulier::OpenBestand(const QString& naam) {
     return;
   }
   toestand_.werkbestand = std::move(nieuw);
-  memo1_->ZetRegels(toestand_.werkbestand);
+  decodeerder_ = Decodeerder(KiesTekenset(toestand_.werkbestand));
+  memo1_->ZetRegels(toestand_.werkbestand, decodeerder_);
   toestand_.bestandIngelezen = true;
   ToonBestandsstatus(toestand_.inputbestandsnaam);
   OptiesAanUit(true);
@@ -416,7 +446,8 @@ void THoofdFormulier::BestandHerladenClick() {
     return;
   }
   toestand_.werkbestand = std::move(nieuw);
-  memo1_->ZetRegels(toestand_.werkbestand);
+  decodeerder_ = Decodeerder(KiesTekenset(toestand_.werkbestand));
+  memo1_->ZetRegels(toestand_.werkbestand, decodeerder_);
   ToonBestandsstatus(toestand_.inputbestandsnaam);
   OptiesAanUit(true);
   zoekPositie_ = 0;
@@ -450,10 +481,12 @@ void THoofdFormulier::ZoekenClick() {
 }
 
 void THoofdFormulier::Zoekdialoog() {
-  // Positions count bytes of the view's text form (CR LF two of them), and the search text is
-  // compared as its UTF-8 bytes, so the selection covers exactly the bytes found.
-  const QByteArray b = zoekvenster_->ZoekTekst().toUtf8();
-  const std::string zoektekst(b.constData(), static_cast<std::size_t>(b.size()));
+  // Positions count UTF-16 units of the text as shown (each line decoded, CR LF two units),
+  // the view's own positions: the search compares the characters the user sees, and the
+  // selection covers exactly those found.
+  const QString zoek = zoekvenster_->ZoekTekst();
+  const std::u16string_view zoektekst(reinterpret_cast<const char16_t*>(zoek.utf16()),
+                                      static_cast<std::size_t>(zoek.size()));
   if (zoekPositie_ == 0) zoekvenster_->ZetVolgendeZoeken(false);
   const bool volgende = zoekvenster_->VolgendeZoeken();
   const std::size_t start = volgende ? zoekPositie_ + zoektekst.size() : 1;  // 1-based
@@ -466,7 +499,7 @@ void THoofdFormulier::Zoekdialoog() {
   }
   zoekPositie_ = 0;
   dialogen_.Bericht(BerichtSoort::Informatie,
-                    "Kan \"" + zoektekst + (volgende ? "\" niet meer vinden" : "\" niet vinden"));
+                    "Kan \"" + zoek.toStdString() + (volgende ? "\" niet meer vinden" : "\" niet vinden"));
 }
 
 void THoofdFormulier::KlembordClick() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "commands/opdrachten.h"
+#include "document/tekenset.h"
 
 class QAction;
 class QLabel;
@@ -72,6 +73,8 @@ class THoofdFormulier : public QMainWindow {
   QString HelpBestand() const { return helpBestand_; }
   Regelweergave* Memo1() const { return memo1_; }
   Zoekvenster* FindDialog1() const { return zoekvenster_; }
+  // The display decoder of the document, chosen at every open and reload.
+  const Decodeerder& Weergavedecodeerder() const { return decodeerder_; }
   TVoortgangsFormulier* VoortgangsFormulier() const { return voortgang_; }
   TRapportFormulier* RapportFormulier() const { return rapport_; }
   TTagSelectieFormulier* TagSelectieFormulier() const { return tagSelectie_; }
@@ -98,7 +101,8 @@ class THoofdFormulier : public QMainWindow {
   Toestand toestand_;
   std::string lastInputFile_;
   QDate lastDate_;
-  std::size_t zoekPositie_ = 0;
+  std::size_t zoekPositie_ = 0;  // 1-based, in units of the displayed text; 0: from the top
+  Decodeerder decodeerder_;
   QString helpBestand_;
   QString opslagNaam_ = QStringLiteral("*.ged");  // the save dialog shows the name chosen last
   bool bezig_ = false;                            // a command holds the window

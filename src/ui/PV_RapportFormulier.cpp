@@ -55,9 +55,9 @@ QAction* TRapportFormulier::Actie(const char* naam) const {
 }
 
 void TRapportFormulier::ToonRapport(Regellijst tekst, const std::string& kop,
-                                    const std::string& inputbestandsnaam) {
+                                    const std::string& inputbestandsnaam, const Decodeerder& d) {
   NaarVoren(*this);
-  memo_->ZetRegels(std::move(tekst));
+  memo_->ZetRegels(std::move(tekst), d);
   setWindowTitle(QString::fromStdString(kop + Bestandsnaamdeel(inputbestandsnaam)));
 }
 
@@ -71,6 +71,7 @@ void TRapportFormulier::BtnRapportvensterSluitenClick() { close(); }
 
 void TRapportFormulier::MenuOpslaanAlsClick() {
   // The text split again into lines, so a line break inside a report line becomes a line end.
+  // It is the lines' bytes, not the decoded text: the file gets the document's own bytes.
   const Regellijst lijst = Regellijst::UitBuffer(memo_->Tekst());
   const auto gekozen = dialogen_.BewaarBestand(QStringLiteral("Rapport opslaan"), QStringLiteral("*.txt"),
                                                QStringLiteral("*.txt"));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/regellijst.h"
+#include "document/tekenset.h"
 
 class QAction;
 
@@ -19,7 +20,10 @@ class TRapportFormulier : public QMainWindow {
   TRapportFormulier(Dialogen& dialogen, QWidget* ouder = nullptr);
 
   // Shows the report (modeless, to the front) with the caption kop + the input file's name.
-  void ToonRapport(Regellijst tekst, const std::string& kop, const std::string& inputbestandsnaam);
+  // A report's lines keep their bytes; d shows them in the character set of the document
+  // they came from (UTF-8 for the program's own texts).
+  void ToonRapport(Regellijst tekst, const std::string& kop, const std::string& inputbestandsnaam,
+                   const Decodeerder& d = Decodeerder(Tekenset::Utf8));
 
   Regelweergave* MemoRapport() const { return memo_; }
   QAction* Actie(const char* naam) const;

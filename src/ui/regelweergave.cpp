@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace plovena {
 
@@ -44,18 +46,26 @@ int Utf8Reeks(const unsigned char* p, std::size_t over, char32_t& cp) {
   return n;
 }
 
-int KolomVanByte(const Regeltekst& r, std::size_t b) {
-  if (r.byteVan.empty())
-    return static_cast<int>(std::min<std::size_t>(b, static_cast<std::size_t>(r.tekst.size())));
-  auto it = std::lower_bound(r.byteVan.begin(), r.byteVan.end(), static_cast<int>(b));
-  return static_cast<int>(it - r.byteVan.begin());
+bool IsAscii(std::string_view s) noexcept {
+  std::size_t i = 0;
+  for (std::uint64_t acht; i + 8 <= s.size(); i += 8) {
+    std::memcpy(&acht, s.data() + i, 8);
+    if (acht & 0x8080808080808080u) return false;
+  }
+  for (; i < s.size(); ++i)
+    if (static_cast<unsigned char>(s[i]) >= 0x80) return false;
+  return true;
 }
 
-std::size_t ByteVanKolom(const Regeltekst& r, int k, std::size_t lengte) {
-  if (k < 0) k = 0;
-  if (r.byteVan.empty()) return std::min<std::size_t>(static_cast<std::size_t>(k), lengte);
-  if (k >= static_cast<int>(r.byteVan.size())) return lengte;
-  return static_cast<std::size_t>(r.byteVan[static_cast<std::size_t>(k)]);
+std::function<void(std::string_view, std::u16string&)> AlsSchrijver(Regeldecodeerder d) {
+  return [d = std::move(d)](std::string_view regel, std::u16string& doel) {
+    const QString t = d(regel).tekst;
+    doel.append(reinterpret_cast<const char16_t*>(t.utf16()), static_cast<std::size_t>(t.size()));
+  };
+}
+
+QString AlsQString(const char16_t* p, std::size_t n) {
+  return QString(reinterpret_cast<const QChar*>(p), static_cast<qsizetype>(n));
 }
 
 }  // namespace
@@ -96,7 +106,8 @@ Regeltekst DecodeerRegel(std::string_view regel) {
   return r;
 }
 
-Regelweergave::Regelweergave(QWidget* ouder) : QAbstractScrollArea(ouder) {
+Regelweergave::Regelweergave(QWidget* ouder)
+    : QAbstractScrollArea(ouder), schrijf_(AlsSchrijver(DecodeerRegel)) {
   setFocusPolicy(Qt::StrongFocus);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -106,19 +117,40 @@ Regelweergave::Regelweergave(QWidget* ouder) : QAbstractScrollArea(ouder) {
   ZetRegels(Regellijst());
 }
 
-void Regelweergave::ZetRegels(Regellijst regels) {
-  regels_ = std::move(regels);
+void Regelweergave::VoegWeergaveToe(std::size_t i, std::u16string& doel) const {
+  const std::string_view regel = regels_[i];
+  if (asciiZelf_ && IsAscii(regel)) {
+    doel.append(regel.begin(), regel.end());
+    return;
+  }
+  schrijf_(regel, doel);
+}
+
+void Regelweergave::Meet() {
+  // Positions count displayed units, so every line is measured; a line of ASCII has one unit
+  // per byte in every code page, which spares the decoding of nearly every line.
   const auto& r = regels_.Regels();
   begin_.resize(r.size() + 1);
   std::size_t pos = 0;
   std::size_t breedste = 0;
   for (std::size_t i = 0; i < r.size(); ++i) {
     begin_[i] = pos;
-    pos += r[i].size() + 2;
-    breedste = std::max(breedste, r[i].size());
+    std::size_t lengte = r[i].size();
+    if (!asciiZelf_ || !IsAscii(r[i])) {
+      buffer_.clear();
+      schrijf_(r[i], buffer_);
+      lengte = buffer_.size();
+    }
+    pos += lengte + 2;
+    breedste = std::max(breedste, lengte);
   }
   begin_[r.size()] = pos;
   breedste_ = breedste;
+}
+
+void Regelweergave::ZetRegels(Regellijst regels) {
+  regels_ = std::move(regels);
+  Meet();
   anker_ = cursor_ = 0;
   verticalScrollBar()->setValue(0);
   horizontalScrollBar()->setValue(0);
@@ -126,8 +158,29 @@ void Regelweergave::ZetRegels(Regellijst regels) {
   viewport()->update();
 }
 
+void Regelweergave::ZetRegels(Regellijst regels, const Decodeerder& d) {
+  schrijf_ = [d](std::string_view regel, std::u16string& doel) { d.VoegToe(regel, doel); };
+  asciiZelf_ = true;
+  ZetRegels(std::move(regels));
+}
+
 void Regelweergave::ZetDecodeerder(Regeldecodeerder d) {
-  decodeer_ = d ? std::move(d) : Regeldecodeerder(DecodeerRegel);
+  asciiZelf_ = !d;
+  schrijf_ = AlsSchrijver(d ? std::move(d) : Regeldecodeerder(DecodeerRegel));
+  Hermeet();
+}
+
+void Regelweergave::ZetDecodeerder(const Decodeerder& d) {
+  schrijf_ = [d](std::string_view regel, std::u16string& doel) { d.VoegToe(regel, doel); };
+  asciiZelf_ = true;
+  Hermeet();
+}
+
+void Regelweergave::Hermeet() {
+  Meet();
+  anker_ = std::min(anker_, TekstLengte());
+  cursor_ = std::min(cursor_, TekstLengte());
+  WerkSchuifbalkenBij();
   viewport()->update();
 }
 
@@ -194,24 +247,26 @@ void Regelweergave::paintEvent(QPaintEvent*) {
 
   for (std::size_t i = eerste; i < laatste; ++i) {
     const int y = static_cast<int>(i - eerste) * lh;
-    const std::string_view bytes = regels_[i];
-    const Regeltekst r = decodeer_(bytes);
-    const int tekens = static_cast<int>(r.tekst.size());
+    buffer_.clear();
+    VoegWeergaveToe(i, buffer_);
+    const int tekens = static_cast<int>(buffer_.size());
 
     // The selected columns of this line; the line end counts as one column after the text.
     int selVan = -1, selTot = -1;
     const std::size_t b = begin_[i];
-    const std::size_t regelEind = b + bytes.size();
+    const std::size_t regelEind = b + buffer_.size();
     if (selEind > selBegin && selBegin < regelEind + 2 && selEind > b) {
-      selVan = KolomVanByte(r, selBegin > b ? selBegin - b : 0);
-      selTot = selEind > regelEind ? tekens + 1 : KolomVanByte(r, selEind - b);
+      selVan = static_cast<int>(std::min(selBegin > b ? selBegin - b : 0, buffer_.size()));
+      selTot = selEind > regelEind ? tekens + 1 : static_cast<int>(selEind - b);
     }
     if (selVan >= 0 && selTot > selVan) {
       QRect rect(kMarge + (selVan - kolom0) * cw, y, (selTot - selVan) * cw, lh);
       p.fillRect(rect, pal.color(QPalette::Highlight));
     }
     if (kolom0 >= tekens) continue;
-    const QString zichtbaar = r.tekst.mid(kolom0, kolommen);
+    const QString zichtbaar = AlsQString(
+        buffer_.data() + kolom0, std::min<std::size_t>(static_cast<std::size_t>(kolommen),
+                                                       buffer_.size() - static_cast<std::size_t>(kolom0)));
     // Monospaced: each unit draws at its own column, so the selection lines up with the text.
     p.setPen(tekstKleur);
     p.drawText(kMarge, y + ascent, zichtbaar);
@@ -232,8 +287,7 @@ void Regelweergave::MaakZichtbaar(std::size_t pos) {
   if (regel < eerste || regel >= eerste + zichtbaar)
     verticalScrollBar()->setValue(static_cast<int>(regel > zichtbaar / 2 ? regel - zichtbaar / 2 : 0));
   if (regels_.Leeg()) return;
-  const Regeltekst r = decodeer_(regels_[regel]);
-  const int kolom = KolomVanByte(r, pos - begin_[regel]);
+  const int kolom = static_cast<int>(std::min<std::size_t>(pos - std::min(pos, begin_[regel]), INT32_MAX));
   const int k0 = horizontalScrollBar()->value();
   const int kolommen = ZichtbareKolommen();
   if (kolom < k0 || kolom >= k0 + kolommen)
@@ -257,19 +311,25 @@ void Regelweergave::SelecteerAlles() {
 QString Regelweergave::GeselecteerdeTekst() const {
   const std::size_t van = SelStart();
   const std::size_t tot = van + SelLength();
-  QString uit;
-  if (tot <= van) return uit;
+  std::u16string uit;
+  if (tot <= van) return QString();
   for (std::size_t i = RegelVanPositie(van); i < regels_.Count() && begin_[i] < tot; ++i) {
-    const std::string_view bytes = regels_[i];
     const std::size_t b = begin_[i];
+    const std::size_t lengte = Lengte(i);
     const std::size_t a = van > b ? van - b : 0;
-    const std::size_t e = std::min(tot - b, bytes.size() + 2);
-    if (a < bytes.size()) uit += decodeer_(bytes.substr(a, std::min(e, bytes.size()) - a)).tekst;
+    const std::size_t e = std::min(tot - b, lengte + 2);
+    if (a < lengte) {
+      // The whole line is decoded: a cut through its bytes could split a letter from its marks.
+      const std::size_t m = uit.size();
+      VoegWeergaveToe(i, uit);
+      uit.resize(std::min(uit.size(), m + std::min(e, lengte)));
+      uit.erase(m, std::min(a, uit.size() - m));
+    }
     // The line end, or the part of it that is selected.
-    if (a <= bytes.size() && e > bytes.size()) uit += QLatin1Char('\r');
-    if (a <= bytes.size() + 1 && e > bytes.size() + 1) uit += QLatin1Char('\n');
+    if (a <= lengte && e > lengte) uit += u'\r';
+    if (a <= lengte + 1 && e > lengte + 1) uit += u'\n';
   }
-  return uit;
+  return AlsQString(uit.data(), uit.size());
 }
 
 void Regelweergave::KopieerSelectie() const {
@@ -284,10 +344,9 @@ std::size_t Regelweergave::PositieBij(QPoint punt) const {
   if (regel < 0) return 0;
   if (regel >= static_cast<long long>(regels_.Count())) return TekstLengte();
   const auto i = static_cast<std::size_t>(regel);
-  const Regeltekst r = decodeer_(regels_[i]);
   const int kolom =
       horizontalScrollBar()->value() + (punt.x() - kMarge + TekenBreedte() / 2) / TekenBreedte();
-  return begin_[i] + ByteVanKolom(r, std::min(kolom, static_cast<int>(r.tekst.size())), regels_[i].size());
+  return begin_[i] + std::min(static_cast<std::size_t>(std::max(0, kolom)), Lengte(i));
 }
 
 void Regelweergave::mousePressEvent(QMouseEvent* e) {
@@ -319,7 +378,7 @@ void Regelweergave::mouseDoubleClickEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton || regels_.Leeg()) return;
   const std::size_t i = std::min(RegelVanPositie(PositieBij(e->position().toPoint())), regels_.Count() - 1);
   anker_ = begin_[i];
-  cursor_ = begin_[i] + regels_[i].size();
+  cursor_ = begin_[i] + Lengte(i);
   viewport()->update();
 }
 

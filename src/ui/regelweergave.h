@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/regellijst.h"
+#include "document/tekenset.h"
 
 namespace plovena {
 
@@ -30,8 +31,8 @@ Regeltekst DecodeerRegel(std::string_view regel);
 // list. It keeps its own copy of the list (a cheap snapshot sharing the storage), so a later
 // change of the document shows only when the view is given the new list.
 //
-// Positions (selection start and length) count bytes of the text form: every line followed by
-// CR LF.
+// Positions (selection start and length) count UTF-16 units of the displayed text form: every
+// line decoded, followed by CR LF (two units). Tekst() is the bytes of that form, undecoded.
 class Regelweergave : public QAbstractScrollArea {
   Q_OBJECT
  public:
@@ -39,9 +40,13 @@ class Regelweergave : public QAbstractScrollArea {
 
   // Shows the lines; the selection goes back to the top, as when a memo gets a new text.
   void ZetRegels(Regellijst regels);
+  // The same with a document's own decoder, measured once.
+  void ZetRegels(Regellijst regels, const Decodeerder& d);
   const Regellijst& Regels() const { return regels_; }
   std::string Tekst() const { return regels_.Tekst(); }
   std::size_t TekstLengte() const { return begin_.back(); }
+  // Appends line i as the screen shows it (without its line end) to doel.
+  void VoegWeergaveToe(std::size_t i, std::u16string& doel) const;
 
   std::size_t SelStart() const { return anker_ < cursor_ ? anker_ : cursor_; }
   std::size_t SelLength() const { return anker_ < cursor_ ? cursor_ - anker_ : anker_ - cursor_; }
@@ -51,7 +56,9 @@ class Regelweergave : public QAbstractScrollArea {
   QString GeselecteerdeTekst() const;
   void KopieerSelectie() const;  // to the clipboard as text; an empty selection copies nothing
 
+  // A null function gives the default back. The positions are measured again.
   void ZetDecodeerder(Regeldecodeerder d);
+  void ZetDecodeerder(const Decodeerder& d);
 
   // The line that holds text position pos (Count() at or past the end) and where a line begins.
   std::size_t RegelVanPositie(std::size_t pos) const;
@@ -78,13 +85,23 @@ class Regelweergave : public QAbstractScrollArea {
   void WerkSchuifbalkenBij();
   void MaakZichtbaar(std::size_t pos);
   std::size_t PositieBij(QPoint p) const;
+  void Meet();
+  void Hermeet();  // after a change of decoder
+  std::size_t Lengte(std::size_t i) const { return begin_[i + 1] - begin_[i] - 2; }
+
+  // Appends one line's screen text to a buffer of units: one buffer serves a walk over lines.
+  using Schrijver = std::function<void(std::string_view, std::u16string&)>;
 
   Regellijst regels_;
   std::vector<std::size_t> begin_{0};  // text position of each line, and the total at the end
-  std::size_t breedste_ = 0;           // longest line in bytes: an upper bound of its columns
+  std::size_t breedste_ = 0;           // longest line in units
   std::size_t anker_ = 0;
   std::size_t cursor_ = 0;
-  Regeldecodeerder decodeer_ = DecodeerRegel;
+  Schrijver schrijf_;
+  // ASCII shows as itself, as in every code page a GEDCOM file names: such lines need no
+  // decoding. Not assumed of a decoder plugged in from outside.
+  bool asciiZelf_ = true;
+  mutable std::u16string buffer_;  // for the lines being painted or measured
 };
 
 }  // namespace plovena

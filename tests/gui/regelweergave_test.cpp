@@ -73,7 +73,7 @@ class RegelweergaveTest : public QObject {
   void SelectieVanMeerbyteTekens() {
     Regelweergave v;
     v.ZetRegels(Lijst({"a\xc3\xa9z"}));
-    v.ZetSelectie(1, 2);  // the two bytes of é
+    v.ZetSelectie(1, 1);  // é: two bytes, one character
     QCOMPARE(v.GeselecteerdeTekst(), QString::fromUtf8("é"));
   }
 
