@@ -44,6 +44,11 @@ class Doorloop {
  public:
   Doorloop(Regellijst& wb, std::size_t begin)
       : r_(wb.Regels()), n_(r_.size()), lees_(std::min(begin, n_)), schrijf_(lees_) {}
+  // A walk stopped by an error (out of memory, a failing bar) still closes its gap, so the
+  // document is what the one-at-a-time deletion would have left at that point.
+  ~Doorloop() { Sluit(); }
+  Doorloop(const Doorloop&) = delete;
+  Doorloop& operator=(const Doorloop&) = delete;
 
   bool Einde() const noexcept { return lees_ >= n_; }
   std::string_view Regel() const { return r_[lees_]; }
@@ -57,7 +62,7 @@ class Doorloop {
   void Stap(Voortgang& v) const { StapRegel(v, schrijf_, schrijf_ + (n_ - lees_)); }
 
   // Keeps the lines the walk did not reach and drops the gap; returns the lines removed.
-  std::size_t Sluit() {
+  std::size_t Sluit() noexcept {
     if (schrijf_ != lees_) std::move(r_.begin() + lees_, r_.end(), r_.begin() + schrijf_);
     r_.resize(schrijf_ + (n_ - lees_));
     lees_ = schrijf_ = r_.size();

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <stdexcept>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -446,6 +448,13 @@ struct Letterlijk {
   int stappen = 0;
 };
 
+// The literal walks stop at this step when it is set, as a walk does when its bar fails.
+int stopBijStap = 0;
+struct Gestopt {};
+void Tel(Letterlijk& u) {
+  if (++u.stappen == stopBijStap) throw Gestopt{};
+}
+
 Letterlijk LetterlijkTags(Regellijst& wb, const std::string& selectie) {
   Letterlijk u;
   std::size_t i = LetterlijkBegin(wb, "INDI");
@@ -458,7 +467,7 @@ Letterlijk LetterlijkTags(Regellijst& wb, const std::string& selectie) {
     } else {
       ++i;
     }
-    if (Stapmoment(i, wb)) ++u.stappen;
+    if (Stapmoment(i, wb)) Tel(u);
   }
   return u;
 }
@@ -471,12 +480,12 @@ Letterlijk LetterlijkBronnen(Regellijst& wb) {
     if (HoofdLetters(BepaalWaarde(wb[i])) == "SOUR" || BepaalTag(wb[i]) == "SOUR") {
       for (;;) {
         wb.Verwijder(i), ++u.weg;
-        if (Stapmoment(i, wb)) ++u.stappen;
+        if (Stapmoment(i, wb)) Tel(u);
         if (!(i < wb.Count() && Dieper(wb[i], l))) break;
       }
     } else {
       ++i;
-      if (Stapmoment(i, wb)) ++u.stappen;
+      if (Stapmoment(i, wb)) Tel(u);
     }
   }
   return u;
@@ -498,7 +507,7 @@ Letterlijk LetterlijkGezinnen(Regellijst& wb) {
     }
     if (i >= wb.Count()) break;
     if (BepaalNiveau(wb[i]) == '0') type = BepaalWaarde(wb[i]);
-    if (Stapmoment(i, wb)) ++u.stappen;
+    if (Stapmoment(i, wb)) Tel(u);
   }
   return u;
 }
@@ -580,6 +589,71 @@ TEST(LetterlijkeLoop, GegenereerdeDocumenten) {
     Werkbestand wb;
     for (const auto& r : Willekeurig(zaad, aantal)) wb.VoegToe(r);
     VergelijkAlle(wb, "zaad " + std::to_string(zaad));
+  }
+}
+
+// A bar that fails at its k-th step: the walk stops there, like any unexpected error.
+class FalendeBalk : public test::NepVoortgang {
+ public:
+  explicit FalendeBalk(int k) : k_(k) {}
+  void Stap() override {
+    test::NepVoortgang::Stap();
+    if (stappen == k_) throw std::runtime_error("balk");
+  }
+
+ private:
+  int k_;
+};
+class FalendeOmgeving : public test::NepOmgeving {
+ public:
+  explicit FalendeOmgeving(int k) : falend(k) {}
+  Voortgang& Balk() override { return falend; }
+  FalendeBalk falend;
+};
+
+// Stopped halfway, a walk leaves what the one-at-a-time deletion would have left at that point:
+// no line doubled, none lost beyond those already removed, and the bar hidden.
+TEST(LetterlijkeLoop, FoutHalverwegeLaatDocumentAlsLetterlijk) {
+  for (unsigned zaad = 1; zaad <= 12; ++zaad) {
+    Werkbestand wb;
+    for (const auto& r : Willekeurig(zaad, 60 + 20 * zaad)) wb.VoegToe(r);
+    const std::string selectie = "NOTE _ALIA EVEN";
+    struct Geval {
+      const char* naam;
+      std::function<Resultaat(Toestand&, Omgeving&)> walk;
+      std::function<Letterlijk(Regellijst&)> ref;
+    } gevallen[] = {
+        {"tags", [&](Toestand& t, Omgeving& o) { return GeselecteerdeTagsVerwijderen(t, o, selectie); },
+         [&](Regellijst& l) { return LetterlijkTags(l, selectie); }},
+        {"bronnen", BronnenVerwijderen, LetterlijkBronnen},
+        {"gezinnen", GezinsTagsVerwijderen, LetterlijkGezinnen},
+    };
+    for (const auto& g : gevallen) {
+      for (int k = 1; k <= 45; k += 4) {
+        SCOPED_TRACE(std::string(g.naam) + " zaad " + std::to_string(zaad) + " stap " + std::to_string(k));
+        Toestand t;
+        t.werkbestand = wb;
+        FalendeOmgeving o(k);
+        bool gestopt = false;
+        try {
+          g.walk(t, o);
+        } catch (const std::runtime_error&) {
+          gestopt = true;
+        }
+        Regellijst kopie = wb;
+        stopBijStap = k;
+        bool refGestopt = false;
+        try {
+          g.ref(kopie);
+        } catch (Gestopt) {
+          refGestopt = true;
+        }
+        stopBijStap = 0;
+        EXPECT_EQ(gestopt, refGestopt);
+        EXPECT_EQ(Regels(t.werkbestand), Regels(kopie));
+        EXPECT_FALSE(o.falend.zichtbaar);
+      }
+    }
   }
 }
 
