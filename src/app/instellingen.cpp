@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <new>
 
 #include "document/regel.h"
 
@@ -45,18 +46,25 @@ bool IniBestand::Lees(const QString& pad) {
   regels_.clear();
   QFile f(pad);
   if (!f.open(QIODevice::ReadOnly)) return false;
-  const QByteArray inhoud = f.readAll();
-  std::string_view b(inhoud.constData(), static_cast<std::size_t>(inhoud.size()));
-  einde_ = b.find("\r\n") != std::string_view::npos || b.find('\n') == std::string_view::npos ? "\r\n" : "\n";
-  std::size_t begin = 0;
-  while (begin < b.size()) {
-    std::size_t eind = b.find_first_of("\r\n", begin);
-    if (eind == std::string_view::npos) {
-      regels_.emplace_back(b.substr(begin));
-      break;
+  // A file too large for the memory counts as unreadable: start-up goes on with the defaults,
+  // and the close leaves the file alone.
+  try {
+    const QByteArray inhoud = f.readAll();
+    std::string_view b(inhoud.constData(), static_cast<std::size_t>(inhoud.size()));
+    einde_ = b.find("\r\n") != std::string_view::npos || b.find('\n') == std::string_view::npos ? "\r\n" : "\n";
+    std::size_t begin = 0;
+    while (begin < b.size()) {
+      std::size_t eind = b.find_first_of("\r\n", begin);
+      if (eind == std::string_view::npos) {
+        regels_.emplace_back(b.substr(begin));
+        break;
+      }
+      regels_.emplace_back(b.substr(begin, eind - begin));
+      begin = (b[eind] == '\r' && eind + 1 < b.size() && b[eind + 1] == '\n') ? eind + 2 : eind + 1;
     }
-    regels_.emplace_back(b.substr(begin, eind - begin));
-    begin = (b[eind] == '\r' && eind + 1 < b.size() && b[eind + 1] == '\n') ? eind + 2 : eind + 1;
+  } catch (const std::bad_alloc&) {
+    std::vector<std::string>().swap(regels_);
+    return false;
   }
   return true;
 }
