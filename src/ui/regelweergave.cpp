@@ -311,8 +311,9 @@ void Regelweergave::SelecteerAlles() {
 QString Regelweergave::GeselecteerdeTekst() const {
   const std::size_t van = SelStart();
   const std::size_t tot = van + SelLength();
-  std::u16string uit;
-  if (tot <= van) return QString();
+  QString uit;
+  if (tot <= van) return uit;
+  uit.reserve(static_cast<qsizetype>(tot - van));
   for (std::size_t i = RegelVanPositie(van); i < regels_.Count() && begin_[i] < tot; ++i) {
     const std::size_t b = begin_[i];
     const std::size_t lengte = Lengte(i);
@@ -320,16 +321,17 @@ QString Regelweergave::GeselecteerdeTekst() const {
     const std::size_t e = std::min(tot - b, lengte + 2);
     if (a < lengte) {
       // The whole line is decoded: a cut through its bytes could split a letter from its marks.
-      const std::size_t m = uit.size();
-      VoegWeergaveToe(i, uit);
-      uit.resize(std::min(uit.size(), m + std::min(e, lengte)));
-      uit.erase(m, std::min(a, uit.size() - m));
+      buffer_.clear();
+      VoegWeergaveToe(i, buffer_);
+      const std::size_t eind = std::min(buffer_.size(), std::min(e, lengte));
+      if (a < eind)
+        uit.append(reinterpret_cast<const QChar*>(buffer_.data() + a), static_cast<qsizetype>(eind - a));
     }
     // The line end, or the part of it that is selected.
-    if (a <= lengte && e > lengte) uit += u'\r';
-    if (a <= lengte + 1 && e > lengte + 1) uit += u'\n';
+    if (a <= lengte && e > lengte) uit += QLatin1Char('\r');
+    if (a <= lengte + 1 && e > lengte + 1) uit += QLatin1Char('\n');
   }
-  return AlsQString(uit.data(), uit.size());
+  return uit;
 }
 
 void Regelweergave::KopieerSelectie() const {
