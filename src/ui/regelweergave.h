@@ -15,6 +15,7 @@ namespace plovena {
 
 // One line's bytes as the screen shows them. byteVan maps each UTF-16 unit of tekst to the
 // offset of the byte it came from (one entry more for the end); empty means one byte per unit.
+// The view itself counts units and uses only tekst.
 struct Regeltekst {
   QString tekst;
   std::vector<int> byteVan;
@@ -44,7 +45,7 @@ class Regelweergave : public QAbstractScrollArea {
   void ZetRegels(Regellijst regels, const Decodeerder& d);
   const Regellijst& Regels() const { return regels_; }
   std::string Tekst() const { return regels_.Tekst(); }
-  std::size_t TekstLengte() const { return begin_.back(); }
+  std::size_t TekstLengte() const { return begin_.back(); }  // in units, as the positions
   // Appends line i as the screen shows it (without its line end) to doel.
   void VoegWeergaveToe(std::size_t i, std::u16string& doel) const;
 
