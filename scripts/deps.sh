@@ -12,6 +12,7 @@ PAKKETTEN=(
   xvfb xauth                                    # GUI tests without a screen
   clang libclang-rt-14-dev                      # sanitizers and fuzzing with clang
   mawk                                          # the benchmark script
+  desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev  # desktop files and the .deb
 )
 
 alles_aanwezig() {
