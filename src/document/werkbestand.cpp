@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <new>
 #include <stdexcept>
 #include <system_error>
@@ -297,6 +298,13 @@ std::string NaarBytes(const Werkbestand& wb) {
   return wb.Tekst();
 }
 
+// ---------------------------------------------------------------------------------------------
+// Files
+
+#ifdef _WIN32
+
+// Portable fallback through the standard library.
+
 BestandsFout Bewaar(const Werkbestand& wb, const fs::path& pad) {
   std::string bytes;
   try {
@@ -309,12 +317,6 @@ BestandsFout Bewaar(const Werkbestand& wb, const fs::path& pad) {
   return BewaarBytes(bytes, pad);
 }
 
-// ---------------------------------------------------------------------------------------------
-// Files
-
-#ifdef _WIN32
-
-// Portable fallback through the standard library.
 
 BestandsFout Laad(const fs::path& pad, Werkbestand& doel) {
   std::error_code ec;
@@ -433,11 +435,14 @@ int VolgKoppelingen(std::string& pad) {
   return ELOOP;
 }
 
+// Writes the whole content to a descriptor; returns 0 or the errno of the failure.
+using Schrijver = std::function<int(int fd)>;
+
 // A device, a FIFO and the like are written as they are: they cannot be replaced by a file.
-BestandsFout SchrijfDirect(std::string_view bytes, const fs::path& pad) {
+BestandsFout SchrijfDirect(const Schrijver& schrijf, const fs::path& pad) {
   Descriptor d(::open(pad.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
   if (d.fd < 0) return Fout(pad, Handeling::Opslaan, Reden(errno, Handeling::Opslaan));
-  int fout = SchrijfAlles(d.fd, bytes);
+  int fout = schrijf(d.fd);
   if (fout == 0) fout = d.Sluit();
   if (fout != 0) return Fout(pad, Handeling::Opslaan, Reden(fout, Handeling::Opslaan));
   return {};
@@ -486,7 +491,10 @@ BestandsFout Laad(const fs::path& pad, Werkbestand& doel) {
   return {};
 }
 
-BestandsFout BewaarBytes(std::string_view bytes, const fs::path& pad) {
+namespace {
+
+// The atomic save of any content: see BewaarBytes.
+BestandsFout BewaarMet(const Schrijver& schrijf, const fs::path& pad) {
   if (pad.empty()) return Fout(pad, Handeling::Opslaan, "geen bestandsnaam");
 
   std::string doel = pad.string();
@@ -495,7 +503,7 @@ BestandsFout BewaarBytes(std::string_view bytes, const fs::path& pad) {
   struct stat st;
   if (::stat(doel.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return Fout(pad, Handeling::Opslaan, Reden(EISDIR, Handeling::Opslaan));
-    if (!S_ISREG(st.st_mode)) return SchrijfDirect(bytes, pad);
+    if (!S_ISREG(st.st_mode)) return SchrijfDirect(schrijf, pad);
     // A file the user may not write is not replaced behind his back. Neither is one without
     // any write permission, even for root, who may write anything: it was protected on purpose.
     if (::faccessat(AT_FDCWD, doel.c_str(), W_OK, AT_EACCESS) != 0) {
@@ -540,7 +548,7 @@ BestandsFout BewaarBytes(std::string_view bytes, const fs::path& pad) {
   genegeerd |= ::fchmod(d.fd, modus);
   static_cast<void>(genegeerd);
 
-  if (int fout = SchrijfAlles(d.fd, bytes)) return mislukt(fout);
+  if (int fout = schrijf(d.fd)) return mislukt(fout);
   if (::fsync(d.fd) != 0 && errno != EINVAL) return mislukt(errno);
   if (int fout = d.Sluit()) return mislukt(fout);
   if (::rename(sjabloon.c_str(), doel.c_str()) != 0) return mislukt(errno);
@@ -549,6 +557,48 @@ BestandsFout BewaarBytes(std::string_view bytes, const fs::path& pad) {
   Descriptor m(::open(map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (m.fd >= 0) ::fsync(m.fd);
   return {};
+}
+
+}  // namespace
+
+BestandsFout BewaarBytes(std::string_view bytes, const fs::path& pad) {
+  return BewaarMet([bytes](int fd) { return SchrijfAlles(fd, bytes); }, pad);
+}
+
+BestandsFout Bewaar(const Werkbestand& wb, const fs::path& pad) {
+  try {
+    if (wb.codering != Codering::Bytes && wb.codering != Codering::Utf8Bom) {
+      const std::string bytes = NaarBytes(wb);  // UTF-16 files are small and rare
+      return BewaarBytes(bytes, pad);
+    }
+    // The lines go out through one buffer of a megabyte: no second copy of the whole file.
+    return BewaarMet(
+        [&wb](int fd) {
+          constexpr std::size_t kBuffer = std::size_t{1} << 20;
+          std::string buf;
+          buf.reserve(kBuffer + 2);
+          if (wb.codering == Codering::Utf8Bom) buf += kUtf8Bom;
+          for (std::string_view regel : wb.Regels()) {
+            if (buf.size() + regel.size() + 2 > kBuffer && !buf.empty()) {
+              if (int fout = SchrijfAlles(fd, buf)) return fout;
+              buf.clear();
+            }
+            if (regel.size() + 2 > kBuffer) {  // a line longer than the buffer goes out as it is
+              if (int fout = SchrijfAlles(fd, regel)) return fout;
+              buf += "\r\n";
+              continue;
+            }
+            buf += regel;
+            buf += "\r\n";
+          }
+          return SchrijfAlles(fd, buf);
+        },
+        pad);
+  } catch (const std::bad_alloc&) {
+    return Fout(pad, Handeling::Opslaan, "te weinig geheugen");
+  } catch (const std::length_error&) {
+    return Fout(pad, Handeling::Opslaan, "te weinig geheugen");
+  }
 }
 
 #endif

@@ -217,6 +217,23 @@ TEST_F(Bestanden, LaadEnBewaar) {
   EXPECT_EQ(Lees(Pad("r.txt")), "");
 }
 
+// Saving goes out in buffered pieces: lines across the piece boundaries and a line longer than
+// a piece must arrive exactly as the bytes of the text form.
+TEST_F(Bestanden, BewaarInStukkenGeeftDezelfdeBytes) {
+  for (Codering c : {Codering::Bytes, Codering::Utf8Bom, Codering::Utf16LeBom}) {
+    Werkbestand wb;
+    wb.codering = c;
+    wb.VoegToe("0 HEAD");
+    for (int i = 0; i < 120000; ++i) wb.VoegToe("1 NOTE regel " + std::to_string(i));
+    wb.VoegToe(std::string(3 << 20, 'x'));
+    wb.VoegToe("");
+    wb.VoegToe("0 TRLR");
+    const fs::path p = Pad("groot.ged");
+    ASSERT_FALSE(Bewaar(wb, p));
+    EXPECT_TRUE(Lees(p) == NaarBytes(wb)) << static_cast<int>(c);
+  }
+}
+
 TEST_F(Bestanden, LaadFouten) {
   Werkbestand wb = Document({"blijft"});
   wb.codering = Codering::Utf8Bom;
