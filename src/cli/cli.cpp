@@ -22,7 +22,8 @@ bool IsOptie(std::string_view arg) { return arg.size() > 1 && arg.front() == '-'
 // The front end's part of a command: the questions, the bar and the tag choice.
 class CliOmgeving final : public Omgeving {
  public:
-  CliOmgeving(const CliNaam& variant, const std::string& tags) : variant_(variant), tags_(tags) {}
+  CliOmgeving(const CliNaam& variant, const std::string& tags, std::ostream& uit)
+      : variant_(variant), tags_(tags), uit_(uit) {}
 
   bool Bevestig(const std::string&) override { return variant_.antwoord; }
   Voortgang& Balk() override { return balk_; }
@@ -39,11 +40,16 @@ class CliOmgeving final : public Omgeving {
     return Resultaat::Rapport(std::move(lijst), "");
   }
 
+  // Reports are printed as they are made, each line followed by "\n".
+  bool StroomtRapport() const override { return true; }
+  void RapportRegel(std::string_view regel) override { uit_ << regel << '\n'; }
+
   bool KeuzeGemaakt() const { return keuzeGemaakt_; }
 
  private:
   const CliNaam& variant_;
   const std::string& tags_;
+  std::ostream& uit_;
   GeenVoortgang balk_;
   bool keuzeGemaakt_ = false;
 };
@@ -179,7 +185,7 @@ bool VoerOpdrachtUit(const Opdracht& opdracht, const CliNaam& variant, Toestand&
   // The GUI's general error handler lets the user go on after an unexpected error; so does
   // the CLI: the error is reported, the session continues with the next command.
   try {
-    CliOmgeving omgeving(variant, tags);
+    CliOmgeving omgeving(variant, tags, tekstUit);
     Resultaat r = opdracht.uitvoering(t, omgeving);
     SchrijfResultaat(tekstUit, r);
     // Without a choice the collection found no tag to offer: its message is the refusal.

@@ -118,6 +118,31 @@ class Omgeving {
   // The tag removal's choice: the GUI shows the selection dialog (and returns Niets), the CLI
   // selects from its --tags text and runs the removal, or only lists the tags.
   virtual Resultaat KiesTags(Toestand& t, std::vector<std::string> tags) = 0;
+  // A front end that prints a report as it is made (the CLI) takes the lines here, so that a
+  // report as large as the document is never held in memory; the walk then hands back an
+  // empty report. The GUI keeps reports whole.
+  virtual bool StroomtRapport() const { return false; }
+  virtual void RapportRegel(std::string_view /*regel*/) {}
+};
+
+// Collects a report's lines, or passes them straight on where the front end streams them.
+class RapportBouwer {
+ public:
+  RapportBouwer(Omgeving& o, std::size_t verwacht) : o_(o), stroom_(o.StroomtRapport()) {
+    if (!stroom_) lijst_.Regels().reserve(verwacht);
+  }
+  void Regel(std::string_view regel) {
+    if (stroom_)
+      o_.RapportRegel(regel);
+    else
+      lijst_.VoegToe(regel);
+  }
+  Resultaat Klaar(std::string kop) { return Resultaat::Rapport(std::move(lijst_), std::move(kop)); }
+
+ private:
+  Omgeving& o_;
+  bool stroom_;
+  Regellijst lijst_;
 };
 
 // A command's walk: everything between the refusal test (done by the front end) and the refresh.

@@ -38,17 +38,16 @@ std::string RegelInspringen(std::string_view regel) {
 
 // The report is the indented document; the document itself is left trimmed, as if indented
 // and trimmed again in place. The main view is deliberately not refreshed.
-Resultaat ToonMetInspringing(Toestand& t, Omgeving&) {
+Resultaat ToonMetInspringing(Toestand& t, Omgeving& o) {
   auto& regels = t.werkbestand.Regels();
-  Regellijst rapport;
-  rapport.Regels().reserve(regels.size());
+  RapportBouwer rapport(o, regels.size());
   std::string ingesprongen;
   for (auto& regel : regels) {
     Inspringen(regel, ingesprongen);
-    rapport.VoegToe(ingesprongen);
+    rapport.Regel(ingesprongen);
     regel = Trim(regel);  // a part of the same stored line: stays valid
   }
-  return Resultaat::Rapport(std::move(rapport), std::string(kRapportKop));
+  return rapport.Klaar(std::string(kRapportKop));
 }
 
 // --- Tab-delimited view ---
@@ -72,16 +71,15 @@ std::string TabRegel(std::string_view regel) {
   return rij;
 }
 
-Resultaat ToonTabDelimited(Toestand& t, Omgeving&) {
+Resultaat ToonTabDelimited(Toestand& t, Omgeving& o) {
   const Regellijst& regels = t.werkbestand;
-  Regellijst rapport;
-  rapport.Regels().reserve(regels.Count());
+  RapportBouwer rapport(o, regels.Count());
   std::string rij;
   for (std::size_t i = 0; i < regels.Count(); ++i) {
     TabRij(regels[i], rij);
-    rapport.VoegToe(rij);
+    rapport.Regel(rij);
   }
-  return Resultaat::Rapport(std::move(rapport), std::string(kTabDelimitedKop));
+  return rapport.Klaar(std::string(kTabDelimitedKop));
 }
 
 // --- Person, family and source count ---
