@@ -1,9 +1,12 @@
 #include "app/instellingen.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <new>
 
 #include "document/regel.h"
@@ -176,15 +179,33 @@ bool SchrijfInstellingen(const QString& pad, const Instellingen& w, bool openGep
 
   IniBestand ini;
   if (!ini.Lees(pad) && QFileInfo::exists(pad)) return false;  // never overwrite what could not be read
+  // The configuration folder need not exist yet on a first run; QSaveFile makes no folders.
+  if (!QDir().mkpath(QFileInfo(pad).path())) return false;
   if (openGeprobeerd) ini.Zet("Use", "LastInputFile", w.lastInputFile);
   if (datumSchrijven) ini.Zet("Use", "LastDate", datum.toStdString());
   if (tagsSchrijven) ini.Zet("Presets", "LastDelTags", w.lastDelTags);
   return ini.Schrijf(pad);
 }
 
+QString KiesInstellingenPad(const QString& exe, bool schrijfbaar, const QString& configMap) {
+  const QFileInfo f(exe);
+  if (schrijfbaar || configMap.isEmpty())
+    return f.path() + QLatin1Char('/') + f.completeBaseName() + QStringLiteral(".ini");
+  return configMap + QStringLiteral("/plovena.ini");
+}
+
+bool MapSchrijfbaar(const QString& map) {
+  QTemporaryFile proef(map + QStringLiteral("/.plovena-XXXXXX"));
+  return proef.open();  // removed again when proef goes
+}
+
 QString StandaardInstellingenPad() {
-  QFileInfo exe(QCoreApplication::applicationFilePath());
-  return exe.path() + QLatin1Char('/') + exe.completeBaseName() + QStringLiteral(".ini");
+  // The settings belong beside the executable, and there they stay for a portable copy and on
+  // Windows. An installed program sits in a folder such as /usr/bin that its user cannot write:
+  // there the settings would never be kept, so they go to the user's configuration folder.
+  const QString exe = QCoreApplication::applicationFilePath();
+  return KiesInstellingenPad(exe, MapSchrijfbaar(QFileInfo(exe).path()),
+                             QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
 }  // namespace plovena

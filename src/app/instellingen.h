@@ -47,10 +47,19 @@ Instellingen LeesInstellingen(const QString& pad);
 
 // Writes at close only what has to be written: LastInputFile when an open was attempted,
 // LastDate when it is no longer the default, LastDelTags when it is not empty. Nothing to
-// write leaves the file alone (it is not created). False when writing failed.
+// write leaves the file alone (it is not created, nor its folder). A missing folder is made
+// first. False when writing failed.
 bool SchrijfInstellingen(const QString& pad, const Instellingen& w, bool openGeprobeerd);
 
-// The executable's path with its extension replaced by ".ini".
+// Where the settings live: beside the executable (its path with ".ini" for the extension) when
+// that folder can be written, else plovena.ini in the user's configuration folder, for reading
+// and writing alike. An empty configuration folder (none could be found) keeps the place beside
+// the executable: writing then fails softly, as on any unwritable disk.
+QString KiesInstellingenPad(const QString& exe, bool schrijfbaar, const QString& configMap);
+// True when a file can really be made in the folder (a permission test alone is not enough on
+// Windows, where folder attributes say nothing of the rights). Leaves nothing behind.
+bool MapSchrijfbaar(const QString& map);
+// The choice above for the running executable.
 QString StandaardInstellingenPad();
 
 }  // namespace plovena

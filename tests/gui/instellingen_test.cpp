@@ -96,6 +96,9 @@ class InstellingenTest : public QObject {
 
   void OnschrijfbaarBestandFaaltZacht() {
     QTemporaryDir dir;
+    // A missing folder is made (the user's configuration folder on a first run); a file where
+    // a folder should be cannot be.
+    SchrijfBestand(dir, "geen", "x");
     QVERIFY(!SchrijfInstellingen(dir.filePath("geen/map/p.ini"), {"a", QDate(2023, 1, 2), "NOTE"}, true));
     QVERIFY(!SchrijfInstellingen(dir.path(), {"a", QDate(2023, 1, 2), "NOTE"}, true));  // a folder
   }
