@@ -84,7 +84,8 @@ class BenchDialogen : public plovena::Dialogen {
     std::fprintf(stderr, "onverwacht: %s\n", tekst.c_str());
     return true;
   }
-  std::optional<QString> OpenBestand(const QString&, const QString&, const QString&) override {
+  std::optional<QString> OpenBestand(const QString&, const QString&, const QString&,
+                                     const QString&) override {
     gekozen = Nu();
     return pad;
   }

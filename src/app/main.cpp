@@ -11,6 +11,9 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Plovena"));
+  QApplication::setWindowIcon(plovena::PlovenaIcoon());
+  // Ties the windows to the installed desktop file, whose icon a Wayland desktop shows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("nl.plovena.Plovena"));
   // The program ends with the main window, even while the report window is still open.
   QApplication::setQuitOnLastWindowClosed(false);
 

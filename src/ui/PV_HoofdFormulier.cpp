@@ -3,13 +3,18 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <array>
@@ -137,6 +142,37 @@ std::string_view TekensetVan(Codering c, Tekenset t) {
 
 }  // namespace
 
+QString MapVanLaatsteBestand(const std::string& lastInputFile) {
+  if (lastInputFile.empty()) return {};
+  const QFileInfo bestand(QString::fromStdString(lastInputFile));
+  const QFileInfo map(bestand.path());
+  // A relative folder would be taken from wherever the program was started.
+  if (!bestand.isAbsolute() || !map.isDir()) return {};
+  return map.filePath();
+}
+
+QString KiesHelpBestand(const QString& chm, const QString& exeMap, const QString& gedeeld,
+                        const std::function<bool(const QString&)>& bestaat) {
+  if (bestaat(chm)) return chm;
+  const QString paginas[] = {
+      exeMap + QStringLiteral("/plovena-help.html"),
+      QDir::cleanPath(exeMap + QStringLiteral("/../share/plovena/plovena-help.html")),
+      gedeeld,
+  };
+  for (const QString& p : paginas)
+    if (!p.isEmpty() && bestaat(p)) return p;
+  return chm;
+}
+
+std::optional<QString> GedcomBestandUit(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return std::nullopt;
+  const QList<QUrl> urls = data->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return std::nullopt;
+  const QString pad = urls.front().toLocalFile();
+  if (!pad.endsWith(QStringLiteral(".ged"), Qt::CaseInsensitive)) return std::nullopt;
+  return pad;
+}
+
 THoofdFormulier::THoofdFormulier(Dialogen& dialogen, QString instellingenPad, QWidget* ouder)
     : QMainWindow(ouder, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                              Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -145,6 +181,7 @@ THoofdFormulier::THoofdFormulier(Dialogen& dialogen, QString instellingenPad, QW
   setObjectName(QStringLiteral("HoofdFormulier"));
   setWindowTitle(QString::fromUtf8(kOntwerpTitel));
   setFont(VensterLettertype(11));
+  setAcceptDrops(true);  // the view takes no drops, so they come here
   BouwOpdrachten();
   FormCreate();
 }
@@ -345,7 +382,7 @@ void THoofdFormulier::VoerVeiligUit(const Opdracht& o, const Uitvoering& u) {
                          tagSelectie_->Toon();
                          tagSelectie_->Wis();
                          tagSelectie_->MeervoudigeSelectieAan();
-                         tagSelectie_->VoegToe(tags);
+                         tagSelectie_->VoegToe(tags, decodeerder_);
                        });
   // A walk that stops halfway may leave a half-rebuilt list: the document goes back to what it
   // was before the command (a cheap copy of the line views).
@@ -407,7 +444,7 @@ void THoofdFormulier::BepaalBronprogramma() {
 
 void THoofdFormulier::BestandOpenenClick() {
   const auto gekozen = dialogen_.OpenBestand(QStringLiteral("Bestand opvragen"), QStringLiteral("*.ged"),
-                                             QStringLiteral("*.ged"));
+                                             QStringLiteral("*.ged"), MapVanLaatsteBestand(lastInputFile_));
   if (gekozen) OpenBestand(*gekozen);
 }
 
@@ -510,7 +547,15 @@ void THoofdFormulier::KlembordClick() {
 
 void THoofdFormulier::AfsluitenClick() { close(); }
 
-void THoofdFormulier::ButtonHelpClick() { dialogen_.OpenUrl(QUrl::fromLocalFile(helpBestand_)); }
+void THoofdFormulier::ButtonHelpClick() {
+  // Plovena.chm is a Windows help file; where it is missing (any other desktop, or a Windows
+  // copy without it) the program's own help page serves.
+  const QString gedeeld = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                 QStringLiteral("plovena/plovena-help.html"));
+  const QString bestand = KiesHelpBestand(helpBestand_, QCoreApplication::applicationDirPath(), gedeeld,
+                                          [](const QString& p) { return QFileInfo(p).isFile(); });
+  dialogen_.OpenUrl(QUrl::fromLocalFile(bestand));
+}
 
 std::string THoofdFormulier::AboutTekst() {
   const std::string nl(NLCR);
@@ -543,6 +588,37 @@ void THoofdFormulier::GeselecteerdeTagsVerwijderen() {
   tagSelectie_->Sluit();
   VoerUit(o, [selectie](Toestand& t, Omgeving& om) {
     return ::plovena::GeselecteerdeTagsVerwijderen(t, om, selectie);
+  });
+}
+
+bool THoofdFormulier::NeemDropAan(QDropEvent* e) {
+  // A command holds the document: a file dropped meanwhile is refused, not queued.
+  if (bezig_ || !GedcomBestandUit(e->mimeData())) return false;
+  // Copy, never move: a file manager removes the source after a move.
+  if (!(e->possibleActions() & Qt::CopyAction)) return false;
+  e->setDropAction(Qt::CopyAction);
+  e->accept();
+  return true;
+}
+
+void THoofdFormulier::dragEnterEvent(QDragEnterEvent* e) {
+  if (!NeemDropAan(e)) e->ignore();
+}
+
+void THoofdFormulier::dragMoveEvent(QDragMoveEvent* e) {
+  if (!NeemDropAan(e)) e->ignore();
+}
+
+void THoofdFormulier::dropEvent(QDropEvent* e) {
+  if (!NeemDropAan(e)) {
+    e->ignore();
+    return;
+  }
+  // The open runs after the drop has ended, so the source program is not held up by its
+  // messages; by then a command may have started, and the drop is let go.
+  const QString pad = *GedcomBestandUit(e->mimeData());
+  QTimer::singleShot(0, this, [this, pad] {
+    if (!bezig_) OpenBestandVeilig(pad);
   });
 }
 

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "commands/opdrachten.h"
@@ -11,6 +12,7 @@
 
 class QAction;
 class QLabel;
+class QMimeData;
 class QPushButton;
 
 namespace plovena {
@@ -21,6 +23,21 @@ class TRapportFormulier;
 class TTagSelectieFormulier;
 class TVoortgangsFormulier;
 class Zoekvenster;
+
+// The folder the open dialog starts in: that of the last file opened, when the folder exists;
+// empty otherwise (also for a name without an absolute folder, such as a Windows path read on
+// another system).
+QString MapVanLaatsteBestand(const std::string& lastInputFile);
+
+// The help file to open: the compiled help file chm when it exists, else the first help page
+// that exists of: beside the executable (a portable copy), in the data folder of the prefix
+// the executable is installed into, and gedeeld (the page found in the desktop's data folders,
+// empty when none). When none exists, chm all the same, so the shell reports the missing file.
+QString KiesHelpBestand(const QString& chm, const QString& exeMap, const QString& gedeeld,
+                        const std::function<bool(const QString&)>& bestaat);
+
+// The one local .ged file of a drag, if the drag carries exactly that.
+std::optional<QString> GedcomBestandUit(const QMimeData* data);
 
 // The main window: the command table as buttons and menus, the text view of the working
 // document, the status bar, and every command handler.
@@ -86,6 +103,10 @@ class THoofdFormulier : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* e) override;  // FormClose
+  // A dropped .ged file opens as if chosen in the open dialog.
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
  private:
   void FormCreate();
@@ -94,6 +115,7 @@ class THoofdFormulier : public QMainWindow {
   void Veilig(const std::function<void()>& f);
   void VoerVeiligUit(const Opdracht& o, const Uitvoering& u);
   void ToonResultaat(const Resultaat& r);
+  bool NeemDropAan(QDropEvent* e);  // accepts the drag of one .ged file while no command runs
   bool LaadFout(const std::string& tekst);
 
   Dialogen& dialogen_;

@@ -80,9 +80,9 @@ TTagSelectieFormulier::TTagSelectieFormulier(Dialogen& dialogen, std::function<s
 
 void TTagSelectieFormulier::Wis() { lijst_->clear(); }
 
-void TTagSelectieFormulier::VoegToe(const std::vector<std::string>& tags) {
+void TTagSelectieFormulier::VoegToe(const std::vector<std::string>& tags, const Decodeerder& d) {
   for (const auto& t : tags) {
-    auto* item = new QListWidgetItem(SchermTekst(t), lijst_);
+    auto* item = new QListWidgetItem(QString::fromStdU16String(d.Decodeer(t)), lijst_);
     item->setData(kBytes, QByteArray(t.data(), static_cast<qsizetype>(t.size())));
   }
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "document/tekenset.h"
+
 class QListWidget;
 class QPushButton;
 
@@ -23,7 +25,8 @@ class TTagSelectieFormulier : public QWidget {
 
   // What the tag removal uses of it.
   void Wis();
-  void VoegToe(const std::vector<std::string>& tags);
+  // The entries are shown in the document's character set and keep their own bytes.
+  void VoegToe(const std::vector<std::string>& tags, const Decodeerder& d = Decodeerder(Tekenset::Utf8));
   void MeervoudigeSelectieAan();
   int Aantal() const;
   std::string Item(int i) const;  // the entry's bytes as collected

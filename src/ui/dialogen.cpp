@@ -68,7 +68,8 @@ bool QtDialogen::Onverwacht(const std::string& tekst) {
 
 namespace {
 std::optional<QString> Bestandsdialoog(QFileDialog::AcceptMode modus, const QString& titel,
-                                       const QString& naam, const QString& filter) {
+                                       const QString& naam, const QString& filter,
+                                       const QString& map = QString()) {
   QFileDialog dlg(QApplication::activeWindow(), titel);
   dlg.setAcceptMode(modus);
   // Any name is accepted: an open of a missing file has its own message, and the program asks
@@ -76,6 +77,7 @@ std::optional<QString> Bestandsdialoog(QFileDialog::AcceptMode modus, const QStr
   dlg.setFileMode(QFileDialog::AnyFile);
   dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
   dlg.setNameFilter(filter);
+  if (!map.isEmpty()) dlg.setDirectory(map);
   if (!naam.isEmpty()) dlg.selectFile(naam);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
   return dlg.selectedFiles().front();
@@ -83,8 +85,8 @@ std::optional<QString> Bestandsdialoog(QFileDialog::AcceptMode modus, const QStr
 }  // namespace
 
 std::optional<QString> QtDialogen::OpenBestand(const QString& titel, const QString& naam,
-                                               const QString& filter) {
-  return Bestandsdialoog(QFileDialog::AcceptOpen, titel, naam, filter);
+                                               const QString& filter, const QString& map) {
+  return Bestandsdialoog(QFileDialog::AcceptOpen, titel, naam, filter, map);
 }
 
 std::optional<QString> QtDialogen::BewaarBestand(const QString& titel, const QString& naam,

@@ -23,9 +23,10 @@ class Dialogen {
   virtual Antwoord Bericht(BerichtSoort soort, const std::string& tekst) = 0;
   // An unexpected error inside a command: true to go on, false to end the program.
   virtual bool Onverwacht(const std::string& tekst) = 0;
-  // File dialogs: the chosen full path, nothing when cancelled. naam presets the name field.
-  virtual std::optional<QString> OpenBestand(const QString& titel, const QString& naam,
-                                             const QString& filter) = 0;
+  // File dialogs: the chosen full path, nothing when cancelled. naam presets the name field;
+  // the open dialog starts in map unless it is empty.
+  virtual std::optional<QString> OpenBestand(const QString& titel, const QString& naam, const QString& filter,
+                                             const QString& map) = 0;
   virtual std::optional<QString> BewaarBestand(const QString& titel, const QString& naam,
                                                const QString& filter) = 0;
   // Hands a file to the desktop (the help file).
@@ -37,8 +38,8 @@ class QtDialogen : public Dialogen {
  public:
   Antwoord Bericht(BerichtSoort soort, const std::string& tekst) override;
   bool Onverwacht(const std::string& tekst) override;
-  std::optional<QString> OpenBestand(const QString& titel, const QString& naam,
-                                     const QString& filter) override;
+  std::optional<QString> OpenBestand(const QString& titel, const QString& naam, const QString& filter,
+                                     const QString& map) override;
   std::optional<QString> BewaarBestand(const QString& titel, const QString& naam,
                                        const QString& filter) override;
   void OpenUrl(const QUrl& url) override;

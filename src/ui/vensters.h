@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 #include <memory>
 
@@ -11,6 +12,9 @@
 namespace plovena {
 
 class Dialogen;
+
+// The program's icon, compiled in at the sizes a desktop asks for.
+QIcon PlovenaIcoon();
 
 // The program's four windows, created in their fixed order: the main window first (its
 // creation reads the settings), then the progress window, the report window and the tag

@@ -36,6 +36,7 @@ class NepDialogen : public Dialogen {
   Antwoord Bericht(BerichtSoort soort, const std::string& tekst) override {
     meldingen.push_back({soort, tekst});
     if (soort != BerichtSoort::Bevestiging) return Antwoord::Ok;
+    if (bijVraag) bijVraag();
     if (antwoorden.empty()) return Antwoord::Ja;
     Antwoord a = antwoorden.front();
     antwoorden.pop_front();
@@ -45,9 +46,10 @@ class NepDialogen : public Dialogen {
     fouten.push_back(tekst);
     return doorgaan;
   }
-  std::optional<QString> OpenBestand(const QString& titel, const QString& naam,
-                                     const QString& filter) override {
+  std::optional<QString> OpenBestand(const QString& titel, const QString& naam, const QString& filter,
+                                     const QString& map) override {
     openVragen.push_back(titel + QLatin1Char('|') + naam + QLatin1Char('|') + filter);
+    openMappen.push_back(map);
     return Neem(openKeuzes);
   }
   std::optional<QString> BewaarBestand(const QString& titel, const QString& naam,
@@ -70,10 +72,12 @@ class NepDialogen : public Dialogen {
 
   std::vector<Melding> meldingen;
   std::deque<Antwoord> antwoorden;  // for Bevestiging; Ja when empty
+  std::function<void()> bijVraag;   // runs while a question is asked, i.e. inside a command
   std::vector<std::string> fouten;
   bool doorgaan = true;
   std::deque<QString> openKeuzes, bewaarKeuzes;  // cancelled when empty or for a null QString
   std::vector<QString> openVragen, bewaarVragen;
+  std::vector<QString> openMappen;  // the folder each open dialog was to start in
   std::vector<QUrl> urls;
 
  private:

@@ -23,7 +23,10 @@ class StilleDialogen : public plovena::Dialogen {
     std::fprintf(stderr, "fout: %s\n", t.c_str());
     return true;
   }
-  std::optional<QString> OpenBestand(const QString&, const QString&, const QString&) override { return {}; }
+  std::optional<QString> OpenBestand(const QString&, const QString&, const QString&,
+                                     const QString&) override {
+    return {};
+  }
   std::optional<QString> BewaarBestand(const QString&, const QString&, const QString&) override { return {}; }
   void OpenUrl(const QUrl&) override {}
 };
