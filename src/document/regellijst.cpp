@@ -48,20 +48,34 @@ std::string_view Opslag::Neem(std::string buffer) {
 
 Regellijst::Regellijst() : opslag_(std::make_shared<Opslag>()) {}
 
-void Regellijst::Verwijder(std::size_t i) { regels_.erase(regels_.begin() + static_cast<std::ptrdiff_t>(i)); }
+const Regellijst::Index& Regellijst::GeenRegels() noexcept {
+  static const Index geen;
+  return geen;
+}
+
+void Regellijst::MaakRegelsEigen() {
+  // The views are copied, never the bytes: those stay shared in the Opslag.
+  regels_ = regels_ ? std::make_shared<Index>(*regels_) : std::make_shared<Index>();
+}
+
+void Regellijst::Verwijder(std::size_t i) {
+  Index& r = EigenRegels();
+  r.erase(r.begin() + static_cast<std::ptrdiff_t>(i));
+}
 
 void Regellijst::VoegIn(std::size_t i, std::string_view tekst) {
-  regels_.insert(regels_.begin() + static_cast<std::ptrdiff_t>(i), EigenOpslag().Bewaar(tekst));
+  Index& r = EigenRegels();
+  r.insert(r.begin() + static_cast<std::ptrdiff_t>(i), EigenOpslag().Bewaar(tekst));
 }
 
 void Regellijst::Wis() {
-  regels_.clear();
+  regels_.reset();
   opslag_ = std::make_shared<Opslag>();
 }
 
 std::size_t Regellijst::TekstLengte() const {
   std::size_t n = 0;
-  for (auto r : regels_) n += r.size() + 2;
+  for (auto r : Regels()) n += r.size() + 2;
   return n;
 }
 
@@ -69,7 +83,7 @@ std::string Regellijst::Tekst() const {
   std::string uit;
   uit.resize(TekstLengte());
   char* p = uit.data();
-  for (auto r : regels_) {
+  for (auto r : Regels()) {
     if (!r.empty()) std::memcpy(p, r.data(), r.size());
     p += r.size();
     *p++ = '\r';
@@ -82,6 +96,7 @@ Regellijst Regellijst::UitBuffer(std::string buffer) { return UitBuffer(std::mov
 
 Regellijst Regellijst::UitBuffer(std::string buffer, std::size_t begin) {
   Regellijst lijst;
+  Index& regels = lijst.EigenRegels();
   std::string_view b = lijst.opslag_->Neem(std::move(buffer));
   b.remove_prefix(std::min(begin, b.size()));
   const char* p = b.data();
@@ -94,12 +109,12 @@ Regellijst Regellijst::UitBuffer(std::string buffer, std::size_t begin) {
   const std::size_t crs = Tel(p, eind, '\r');
   std::size_t crVoorLf = 0;
   if (crs <= lfs) {
-    lijst.regels_.reserve(lfs + 1);
+    regels.reserve(lfs + 1);
     const char* q = p;
     while (q < eind) {
       const char* lf = static_cast<const char*>(std::memchr(q, '\n', static_cast<std::size_t>(eind - q)));
       if (!lf) {
-        lijst.regels_.emplace_back(q, static_cast<std::size_t>(eind - q));
+        regels.emplace_back(q, static_cast<std::size_t>(eind - q));
         break;
       }
       const char* e = lf;
@@ -107,24 +122,24 @@ Regellijst Regellijst::UitBuffer(std::string buffer, std::size_t begin) {
         --e;
         ++crVoorLf;
       }
-      lijst.regels_.emplace_back(q, static_cast<std::size_t>(e - q));
+      regels.emplace_back(q, static_cast<std::size_t>(e - q));
       q = lf + 1;
     }
     if (crVoorLf == crs) return lijst;
-    lijst.regels_.clear();
+    regels.clear();
   }
-  lijst.regels_.reserve(lfs + crs - crVoorLf + 1);
+  regels.reserve(lfs + crs - crVoorLf + 1);
 
   const char* regel = p;
   for (; p < eind; ++p) {
     if (*p != '\n' && *p != '\r') continue;
-    lijst.regels_.emplace_back(regel, static_cast<std::size_t>(p - regel));
+    regels.emplace_back(regel, static_cast<std::size_t>(p - regel));
     // CR LF and LF CR are one line end each (GEDCOM allows both orders); read as two, an
     // LF CR file would get an empty line after every line, and empty lines end every block.
     if (p + 1 < eind && (p[1] == '\n' || p[1] == '\r') && p[1] != *p) ++p;
     regel = p + 1;
   }
-  if (regel < eind) lijst.regels_.emplace_back(regel, static_cast<std::size_t>(eind - regel));
+  if (regel < eind) regels.emplace_back(regel, static_cast<std::size_t>(eind - regel));
   return lijst;
 }
 

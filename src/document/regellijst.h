@@ -26,32 +26,47 @@ class Opslag {
 
 // An ordered list of lines held as raw bytes, without their line ends.
 //
-// Lines are views into the shared Opslag, so copying a list (a snapshot for the view) costs
-// one pointer per line, and a line read with Regel() stays valid after later edits. Every
-// view placed in Regels() must point into Opslag() of this list (use Bewaar()).
+// Lines are views into the shared Opslag, and the list of views itself is shared between
+// copies until one of them changes it (copy on write): a copy (a snapshot for the view, the
+// state kept to restore after a failed command) costs nothing until the first change, then one
+// view per line. A line read with Regel() stays valid after later edits. Every view placed in
+// Regels() must point into Opslag() of this list (use Bewaar()).
+//
+// The one rule this adds: a reference obtained from non-const Regels() belongs to this list
+// only until the list is copied (or assigned from, or to); after that, writing through it would
+// change the copy as well. Walks take Regels() inside the walk and copy no list while they hold
+// it. Read-only walks use the const Regels() (std::as_const on a non-const list), which never
+// copies.
 class Regellijst {
  public:
   Regellijst();
 
-  std::size_t Count() const noexcept { return regels_.size(); }
-  bool Leeg() const noexcept { return regels_.empty(); }
-  std::string_view Regel(std::size_t i) const { return regels_[i]; }
-  std::string_view operator[](std::size_t i) const { return regels_[i]; }
+  std::size_t Count() const noexcept { return regels_ ? regels_->size() : 0; }
+  bool Leeg() const noexcept { return Count() == 0; }
+  std::string_view Regel(std::size_t i) const { return (*regels_)[i]; }
+  std::string_view operator[](std::size_t i) const { return (*regels_)[i]; }
 
-  void Vervang(std::size_t i, std::string_view tekst) { regels_[i] = EigenOpslag().Bewaar(tekst); }
+  void Vervang(std::size_t i, std::string_view tekst) {
+    std::vector<std::string_view>& r = EigenRegels();
+    r[i] = EigenOpslag().Bewaar(tekst);
+  }
   // Moves every later line up by one: linear, so walks compact with Regels() instead.
   void Verwijder(std::size_t i);
   void VoegIn(std::size_t i, std::string_view tekst);
-  void VoegToe(std::string_view tekst) { regels_.push_back(EigenOpslag().Bewaar(tekst)); }
+  void VoegToe(std::string_view tekst) {
+    std::vector<std::string_view>& r = EigenRegels();
+    r.push_back(EigenOpslag().Bewaar(tekst));
+  }
   void Wis();
 
   // The text form: every line followed by CR LF, the last one too.
   std::string Tekst() const;
   std::size_t TekstLengte() const;
 
-  // Direct access for walks that rebuild the list in one pass (read index, write index).
-  std::vector<std::string_view>& Regels() noexcept { return regels_; }
-  const std::vector<std::string_view>& Regels() const noexcept { return regels_; }
+  // Direct access for walks that rebuild the list in one pass (read index, write index). The
+  // non-const one makes this list's views its own first (see the rule above).
+  std::vector<std::string_view>& Regels() { return EigenRegels(); }
+  const std::vector<std::string_view>& Regels() const noexcept { return regels_ ? *regels_ : GeenRegels(); }
   std::string_view Bewaar(std::string_view tekst) { return EigenOpslag().Bewaar(tekst); }
   Opslag& GedeeldeOpslag() { return EigenOpslag(); }
 
@@ -62,13 +77,22 @@ class Regellijst {
   static Regellijst UitBuffer(std::string buffer, std::size_t begin);
 
  private:
-  // A list that was moved from has no storage; it gets a fresh one when it is used again.
+  using Index = std::vector<std::string_view>;
+
+  // A list that was moved from has no storage and no views; it gets fresh ones when it is used
+  // again.
   Opslag& EigenOpslag() {
     if (!opslag_) opslag_ = std::make_shared<Opslag>();
     return *opslag_;
   }
+  Index& EigenRegels() {
+    if (!regels_ || regels_.use_count() > 1) MaakRegelsEigen();
+    return *regels_;
+  }
+  void MaakRegelsEigen();
+  static const Index& GeenRegels() noexcept;
 
-  std::vector<std::string_view> regels_;
+  std::shared_ptr<Index> regels_;  // null: no lines
   std::shared_ptr<Opslag> opslag_;
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plovena {
@@ -86,6 +87,60 @@ TEST(Regellijst, KopieIsMomentopname) {
   EXPECT_EQ(Lijst(kopie), (std::vector<std::string>{"a", "b", "c"}));
 }
 
+// Copies share the views until one of them changes: each change, on either side, leaves the
+// other as it was.
+TEST(Regellijst, KopieDeeltTotEenWijziging) {
+  using V = std::vector<std::string>;
+  const struct {
+    const char* naam;
+    void (*wijzig)(Regellijst&);
+    V na;
+  } gevallen[] = {
+      {"Vervang", [](Regellijst& r) { r.Vervang(0, "x"); }, {"x", "b", "c"}},
+      {"Verwijder", [](Regellijst& r) { r.Verwijder(1); }, {"a", "c"}},
+      {"VoegIn", [](Regellijst& r) { r.VoegIn(0, "x"); }, {"x", "a", "b", "c"}},
+      {"VoegToe", [](Regellijst& r) { r.VoegToe("x"); }, {"a", "b", "c", "x"}},
+      {"Wis", [](Regellijst& r) { r.Wis(); }, {}},
+      {"Regels", [](Regellijst& r) { r.Regels()[2] = r.Bewaar("x"); }, {"a", "b", "x"}},
+      {"Regels resize", [](Regellijst& r) { r.Regels().resize(1); }, {"a"}},
+  };
+  const V oud{"a", "b", "c"};
+  for (const auto& g : gevallen) {
+    for (bool origineel : {true, false}) {
+      SCOPED_TRACE(std::string(g.naam) + (origineel ? " op het origineel" : " op de kopie"));
+      Regellijst r = Regellijst::UitBuffer("a\nb\nc");
+      Regellijst kopie = r;
+      // Reading, also through a non-const list, copies nothing.
+      EXPECT_EQ(std::as_const(r).Regels().data(), std::as_const(kopie).Regels().data());
+      EXPECT_EQ(r[1], "b");
+      EXPECT_EQ(kopie.Regel(2), "c");
+      EXPECT_EQ(r.Tekst(), kopie.Tekst());
+      EXPECT_EQ(std::as_const(r).Regels().data(), std::as_const(kopie).Regels().data());
+
+      Regellijst& gewijzigd = origineel ? r : kopie;
+      const Regellijst& andere = origineel ? kopie : r;
+      g.wijzig(gewijzigd);
+      EXPECT_EQ(Lijst(gewijzigd), g.na);
+      EXPECT_EQ(Lijst(andere), oud);
+      // Once changed, the list has views of its own: a second change stays on its side too.
+      gewijzigd.VoegToe("y");
+      EXPECT_EQ(Lijst(andere), oud);
+    }
+  }
+}
+
+TEST(Regellijst, ToewijzingDeeltEnLaatHetOudeLos) {
+  Regellijst a = Regellijst::UitBuffer("a\nb");
+  Regellijst b = Regellijst::UitBuffer("x");
+  b = a;
+  a.Vervang(0, "A");
+  b.VoegToe("c");
+  EXPECT_EQ(Lijst(a), (std::vector<std::string>{"A", "b"}));
+  EXPECT_EQ(Lijst(b), (std::vector<std::string>{"a", "b", "c"}));
+  b = std::move(a);  // the views move along: nothing is copied
+  EXPECT_EQ(Lijst(b), (std::vector<std::string>{"A", "b"}));
+}
+
 TEST(Regellijst, LangeRegelsEnVeelRegels) {
   Regellijst r;
   const std::string lang(300 * 1024, 'x');
@@ -102,10 +157,25 @@ TEST(Regellijst, LangeRegelsEnVeelRegels) {
 TEST(Regellijst, NaVerplaatsenBruikbaar) {
   Regellijst r = Regellijst::UitBuffer("a");
   Regellijst nieuw = std::move(r);
+  // A moved-from list is empty, and reading it is safe.
+  EXPECT_TRUE(r.Leeg());
+  EXPECT_EQ(r.Count(), 0u);
+  EXPECT_TRUE(std::as_const(r).Regels().empty());
+  EXPECT_EQ(r.Tekst(), "");
+  EXPECT_EQ(r.TekstLengte(), 0u);
+  Regellijst kopie = r;  // and so is a copy of it
+  EXPECT_TRUE(kopie.Leeg());
   r.VoegToe("b");  // a moved-from list gets fresh storage
   r.VoegIn(0, "a");
   EXPECT_EQ(Lijst(r), (std::vector<std::string>{"a", "b"}));
   EXPECT_EQ(Lijst(nieuw), (std::vector<std::string>{"a"}));
+  EXPECT_TRUE(kopie.Leeg());
+
+  Regellijst weg = Regellijst::UitBuffer("p\nq");
+  Regellijst ook = std::move(weg);
+  weg.Regels().push_back(weg.Bewaar("z"));  // a walk on a moved-from list
+  EXPECT_EQ(Lijst(weg), (std::vector<std::string>{"z"}));
+  EXPECT_EQ(Lijst(ook), (std::vector<std::string>{"p", "q"}));
 }
 
 }  // namespace
