@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -119,38 +120,80 @@ Regelweergave::Regelweergave(QWidget* ouder)
 
 void Regelweergave::VoegWeergaveToe(std::size_t i, std::u16string& doel) const {
   const std::string_view regel = regels_[i];
-  if (asciiZelf_ && IsAscii(regel)) {
+  const std::size_t voor = doel.size();
+  if (asciiZelf_ && IsAscii(regel))
     doel.append(regel.begin(), regel.end());
-    return;
+  else
+    schrijf_(regel, doel);
+  // A search or a paint asks next where line i + 1 begins: the units just written tell.
+  if (i == vorigeRegel_) {
+    vorigeRegel_ = i + 1;
+    vorigeBegin_ += doel.size() - voor + 2;
   }
-  schrijf_(regel, doel);
 }
 
-void Regelweergave::Meet() {
+Regelweergave::Maat Regelweergave::Meet(const Regellijst& regels, const Schrijver& schrijf, bool asciiZelf,
+                                        std::u16string& buffer) {
   // Positions count displayed units, so every line is measured; a line of ASCII has one unit
   // per byte in every code page, which spares the decoding of nearly every line.
-  const auto& r = regels_.Regels();
-  begin_.resize(r.size() + 1);
+  const auto& r = regels.Regels();
+  Maat m;
+  m.blokken.reserve((r.size() + kBlok - 1) / kBlok);
   std::size_t pos = 0;
-  std::size_t breedste = 0;
   for (std::size_t i = 0; i < r.size(); ++i) {
-    begin_[i] = pos;
+    if (i % kBlok == 0) m.blokken.push_back({pos, 0, m.verschil.size()});
     std::size_t lengte = r[i].size();
-    if (!asciiZelf_ || !IsAscii(r[i])) {
-      buffer_.clear();
-      schrijf_(r[i], buffer_);
-      lengte = buffer_.size();
+    if (!asciiZelf || !IsAscii(r[i])) {
+      buffer.clear();
+      schrijf(r[i], buffer);
+      lengte = buffer.size();
+      if (lengte != r[i].size()) {
+        m.blokken.back().anders |= std::uint64_t{1} << (i % kBlok);
+        m.verschil.push_back(static_cast<std::ptrdiff_t>(lengte) - static_cast<std::ptrdiff_t>(r[i].size()));
+      }
     }
     pos += lengte + 2;
-    breedste = std::max(breedste, lengte);
+    m.breedste = std::max(m.breedste, lengte);
   }
-  begin_[r.size()] = pos;
-  breedste_ = breedste;
+  m.verschil.shrink_to_fit();
+  m.aantal = r.size();
+  m.totaal = pos;
+  return m;
+}
+
+void Regelweergave::Neem(Regellijst regels, Schrijver schrijf, bool asciiZelf) {
+  Maat m = Meet(regels, schrijf, asciiZelf, buffer_);
+  // The old list goes at once: after an open it holds the previous document.
+  regels_ = std::move(regels);
+  maat_ = std::move(m);
+  schrijf_ = std::move(schrijf);
+  asciiZelf_ = asciiZelf;
+  vorigeRegel_ = vorigeBegin_ = 0;
+}
+
+std::size_t Regelweergave::ZoekRegelBegin(std::size_t i) const {
+  if (i >= maat_.aantal) return maat_.totaal;
+  // From the block's start, or on from the last answer when that lies before i in the same
+  // block: a walk over the lines in order adds one line a step.
+  std::size_t r = i - i % kBlok;
+  std::size_t pos;
+  if (vorigeRegel_ <= i && vorigeRegel_ >= r) {
+    r = vorigeRegel_;
+    pos = vorigeBegin_;
+  } else {
+    pos = maat_.blokken[i / kBlok].begin;
+  }
+  if (r < i) {
+    const auto& regels = regels_.Regels();
+    for (; r < i; ++r) pos += Lengte(regels, r) + 2;
+  }
+  vorigeRegel_ = i;
+  vorigeBegin_ = pos;
+  return pos;
 }
 
 void Regelweergave::ZetRegels(Regellijst regels) {
-  regels_ = std::move(regels);
-  Meet();
+  Neem(std::move(regels), schrijf_, asciiZelf_);
   anker_ = cursor_ = 0;
   verticalScrollBar()->setValue(0);
   horizontalScrollBar()->setValue(0);
@@ -159,25 +202,27 @@ void Regelweergave::ZetRegels(Regellijst regels) {
 }
 
 void Regelweergave::ZetRegels(Regellijst regels, const Decodeerder& d) {
-  schrijf_ = [d](std::string_view regel, std::u16string& doel) { d.VoegToe(regel, doel); };
-  asciiZelf_ = true;
-  ZetRegels(std::move(regels));
+  Neem(
+      std::move(regels), [d](std::string_view regel, std::u16string& doel) { d.VoegToe(regel, doel); }, true);
+  anker_ = cursor_ = 0;
+  verticalScrollBar()->setValue(0);
+  horizontalScrollBar()->setValue(0);
+  WerkSchuifbalkenBij();
+  viewport()->update();
 }
 
 void Regelweergave::ZetDecodeerder(Regeldecodeerder d) {
-  asciiZelf_ = !d;
-  schrijf_ = AlsSchrijver(d ? std::move(d) : Regeldecodeerder(DecodeerRegel));
-  Hermeet();
+  const bool asciiZelf = !d;
+  Hermeet(AlsSchrijver(d ? std::move(d) : Regeldecodeerder(DecodeerRegel)), asciiZelf);
 }
 
 void Regelweergave::ZetDecodeerder(const Decodeerder& d) {
-  schrijf_ = [d](std::string_view regel, std::u16string& doel) { d.VoegToe(regel, doel); };
-  asciiZelf_ = true;
-  Hermeet();
+  Hermeet([d](std::string_view regel, std::u16string& doel) { d.VoegToe(regel, doel); }, true);
 }
 
-void Regelweergave::Hermeet() {
-  Meet();
+void Regelweergave::Hermeet(Schrijver schrijf, bool asciiZelf) {
+  Regellijst regels = regels_;  // shares the views
+  Neem(std::move(regels), std::move(schrijf), asciiZelf);
   anker_ = std::min(anker_, TekstLengte());
   cursor_ = std::min(cursor_, TekstLengte());
   WerkSchuifbalkenBij();
@@ -185,10 +230,19 @@ void Regelweergave::Hermeet() {
 }
 
 std::size_t Regelweergave::RegelVanPositie(std::size_t pos) const {
-  // begin_ is ascending: the line is the last one that begins at or before pos.
-  if (pos >= begin_.back()) return regels_.Count();
-  auto it = std::upper_bound(begin_.begin(), begin_.end(), pos);
-  return static_cast<std::size_t>(it - begin_.begin()) - 1;
+  if (pos >= maat_.totaal) return regels_.Count();
+  // Block starts ascend (every line takes at least its line end): the last block that begins
+  // at or before pos, then its lines.
+  const auto& b = maat_.blokken;
+  const auto na =
+      std::upper_bound(b.begin(), b.end(), pos, [](std::size_t p, const Blok& x) { return p < x.begin; });
+  std::size_t i = static_cast<std::size_t>(na - b.begin() - 1) * kBlok;
+  std::size_t begin = na[-1].begin;
+  const auto& regels = regels_.Regels();
+  for (std::size_t volgende; (volgende = begin + Lengte(regels, i) + 2) <= pos; ++i) begin = volgende;
+  vorigeRegel_ = i;
+  vorigeBegin_ = begin;
+  return i;
 }
 
 int Regelweergave::RegelHoogte() const { return std::max(1, fontMetrics().height()); }
@@ -211,7 +265,7 @@ void Regelweergave::WerkSchuifbalkenBij() {
   verticalScrollBar()->setPageStep(regels);
   verticalScrollBar()->setSingleStep(1);
   const int kolommen = ZichtbareKolommen();
-  const auto breed = static_cast<long long>(breedste_) + 1;
+  const auto breed = static_cast<long long>(maat_.breedste) + 1;
   horizontalScrollBar()->setRange(0, static_cast<int>(std::clamp<long long>(breed - kolommen, 0, INT32_MAX)));
   horizontalScrollBar()->setPageStep(kolommen);
   horizontalScrollBar()->setSingleStep(1);
@@ -253,7 +307,7 @@ void Regelweergave::paintEvent(QPaintEvent*) {
 
     // The selected columns of this line; the line end counts as one column after the text.
     int selVan = -1, selTot = -1;
-    const std::size_t b = begin_[i];
+    const std::size_t b = RegelBegin(i);
     const std::size_t regelEind = b + buffer_.size();
     if (selEind > selBegin && selBegin < regelEind + 2 && selEind > b) {
       selVan = static_cast<int>(std::min(selBegin > b ? selBegin - b : 0, buffer_.size()));
@@ -287,7 +341,8 @@ void Regelweergave::MaakZichtbaar(std::size_t pos) {
   if (regel < eerste || regel >= eerste + zichtbaar)
     verticalScrollBar()->setValue(static_cast<int>(regel > zichtbaar / 2 ? regel - zichtbaar / 2 : 0));
   if (regels_.Leeg()) return;
-  const int kolom = static_cast<int>(std::min<std::size_t>(pos - std::min(pos, begin_[regel]), INT32_MAX));
+  const int kolom =
+      static_cast<int>(std::min<std::size_t>(pos - std::min(pos, RegelBegin(regel)), INT32_MAX));
   const int k0 = horizontalScrollBar()->value();
   const int kolommen = ZichtbareKolommen();
   if (kolom < k0 || kolom >= k0 + kolommen)
@@ -314,8 +369,8 @@ QString Regelweergave::GeselecteerdeTekst() const {
   QString uit;
   if (tot <= van) return uit;
   uit.reserve(static_cast<qsizetype>(tot - van));
-  for (std::size_t i = RegelVanPositie(van); i < regels_.Count() && begin_[i] < tot; ++i) {
-    const std::size_t b = begin_[i];
+  for (std::size_t i = RegelVanPositie(van); i < regels_.Count() && RegelBegin(i) < tot; ++i) {
+    const std::size_t b = RegelBegin(i);
     const std::size_t lengte = Lengte(i);
     const std::size_t a = van > b ? van - b : 0;
     const std::size_t e = std::min(tot - b, lengte + 2);
@@ -348,7 +403,7 @@ std::size_t Regelweergave::PositieBij(QPoint punt) const {
   const auto i = static_cast<std::size_t>(regel);
   const int kolom =
       horizontalScrollBar()->value() + (punt.x() - kMarge + TekenBreedte() / 2) / TekenBreedte();
-  return begin_[i] + std::min(static_cast<std::size_t>(std::max(0, kolom)), Lengte(i));
+  return RegelBegin(i) + std::min(static_cast<std::size_t>(std::max(0, kolom)), Lengte(i));
 }
 
 void Regelweergave::mousePressEvent(QMouseEvent* e) {
@@ -379,8 +434,8 @@ void Regelweergave::mouseDoubleClickEvent(QMouseEvent* e) {
   // Selects the clicked line without its line end.
   if (e->button() != Qt::LeftButton || regels_.Leeg()) return;
   const std::size_t i = std::min(RegelVanPositie(PositieBij(e->position().toPoint())), regels_.Count() - 1);
-  anker_ = begin_[i];
-  cursor_ = begin_[i] + Lengte(i);
+  anker_ = RegelBegin(i);
+  cursor_ = RegelBegin(i) + Lengte(i);
   viewport()->update();
 }
 

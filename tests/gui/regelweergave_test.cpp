@@ -140,6 +140,56 @@ class RegelweergaveTest : public QObject {
     QVERIFY(QApplication::activePopupWidget() == nullptr);
   }
 
+  void PositiesOverBlokken() {
+    // Lines of every kind across many blocks of lines: ASCII, letters of two and four bytes
+    // (one and two units), a lone byte, empty lines. Every position the view gives must be
+    // the one counted line by line from the decoded text, in whatever order it is asked.
+    const std::string_view soorten[] = {"0 HEAD", "1 NAME Ren\xc3\xa9 /Dani\xc3\xabls/", "",
+                                        "2 NOTE \xf0\x9f\x98\x80\xf0\x9f\x98\x80", "1 PLAC Z\xe9", "x"};
+    Regellijst l;
+    for (std::size_t i = 0; i < 300; ++i) l.VoegToe(soorten[(i * i + i / 7) % 6]);
+    auto Controleer = [&](Regelweergave& v, const std::function<std::size_t(std::string_view)>& eenheden) {
+      std::vector<std::size_t> begin{0};
+      for (std::size_t i = 0; i < l.Count(); ++i) begin.push_back(begin.back() + eenheden(l[i]) + 2);
+      QCOMPARE(v.TekstLengte(), begin.back());
+      for (std::size_t i = l.Count() + 1; i-- > 0;) QCOMPARE(v.RegelBegin(i), begin[i]);  // backwards
+      for (std::size_t i = 0; i <= l.Count(); i += 37) QCOMPARE(v.RegelBegin(i), begin[i]);
+      for (std::size_t i = 0; i < l.Count(); ++i) QCOMPARE(v.RegelBegin(i), begin[i]);
+      std::size_t regel = 0;
+      for (std::size_t pos = 0; pos <= begin.back() + 1; ++pos) {
+        while (regel < l.Count() && begin[regel + 1] <= pos) ++regel;
+        QCOMPARE(v.RegelVanPositie(pos), regel);
+      }
+      // A search's walk: each line as shown, then where the next one begins.
+      std::u16string tekst;
+      for (std::size_t i = 0; i < l.Count(); ++i) {
+        QCOMPARE(v.RegelBegin(i), tekst.size());
+        v.VoegWeergaveToe(i, tekst);
+        tekst += u"\r\n";
+      }
+      QCOMPARE(tekst.size(), begin.back());
+      v.ZetSelectie(begin[60] + 1, begin[130] - begin[60]);  // over two block edges
+      QCOMPARE(v.GeselecteerdeTekst(),
+               QString::fromStdU16String(tekst.substr(begin[60] + 1, begin[130] - begin[60])));
+    };
+    Regelweergave v;
+    v.ZetRegels(l);
+    Controleer(v, [](std::string_view r) { return static_cast<std::size_t>(DecodeerRegel(r).tekst.size()); });
+    const Decodeerder utf8(Tekenset::Utf8);
+    v.ZetRegels(l, utf8);
+    Controleer(v, [&](std::string_view r) {
+      std::u16string u;
+      utf8.VoegToe(r, u);
+      return u.size();
+    });
+    // A decoder from outside may give even an ASCII line another length.
+    v.ZetDecodeerder([](std::string_view r) {
+      QString t = QString::fromLatin1(r.data(), static_cast<qsizetype>(r.size()));
+      return Regeltekst{t.size() % 2 ? t + t : t, {}};
+    });
+    Controleer(v, [](std::string_view r) { return r.size() % 2 ? 2 * r.size() : r.size(); });
+  }
+
   void MiljoenRegels() {
     // Showing a big document copies only the line views.
     Regellijst veel;
