@@ -173,18 +173,17 @@ TEST_F(SlechteInvoer, TeWeinigGeheugen) {
   EXPECT_EQ(a.status, 3) << "signaal " << a.signaal;
   EXPECT_EQ(a.err, Leesfout(groot, "het bestand is te groot voor het geheugen"));
 
-  // It fits, but a command that copies every line does not: that command fails, the session
-  // goes on, and saving (which needs a copy too) fails without touching the old file.
+  // It fits, but a command that needs more memory does not: that command fails and the session
+  // goes on with the next one. (Saving streams the lines, so it needs no second copy.)
   const fs::path past = Gat(Pad("past.ged"), kGiB);
-  const std::string uit = Maak("uit.ged", kOud);
-  const Afloop b = StartCli({past.string(), "tab-delimited", "personen-tellen", "-o", uit}, map_,
+  const Afloop b = StartCli({past.string(), "tab-delimited", "personen-tellen"}, map_,
                             MetAdresruimte(rlim_t{3} << 29));  // 1.5 GiB
   Rij("opdracht zonder geheugen (1 GiB regel, 1.5 GiB adresruimte)", b);
-  EXPECT_EQ(b.status, 3) << "signaal " << b.signaal;
-  EXPECT_EQ(b.out, "Resultaat telling\n\n1 personen\n0 gezinnen\n0 bronnen\n");
-  EXPECT_EQ(b.err, "Onvoldoende geheugen: de opdracht tab-delimited is afgebroken.\n" +
-                       Opslagfout(uit, "te weinig geheugen"));
-  EXPECT_EQ(Inhoud(uit), kOud);
+  EXPECT_EQ(b.status, 1) << "signaal " << b.signaal;
+  // The report streams, so the rows before the long line were printed already.
+  const std::string telling = "Resultaat telling\n\n1 personen\n0 gezinnen\n0 bronnen\n";
+  EXPECT_EQ(b.out, "0\tHEAD\t\n1\tSOUR\tHAZA21\n0\t@I1@\tINDI\n" + telling);
+  EXPECT_TRUE(b.err.rfind("Onvoldoende geheugen: de opdracht tab-delimited is afgebroken.\n", 0) == 0) << b.err;
 }
 
 // ---------------------------------------------------------------------------------------------
