@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <string>
+#include <string_view>
 
 #include "document/werkbestand.h"
 #include "ui/dialogen.h"
@@ -13,6 +15,19 @@
 #include "ui/weergave.h"
 
 namespace plovena {
+
+namespace {
+// Whether every CR and every LF in tekst stands in a CR LF pair, and the text ends with one
+// (or is empty): the text is then already what splitting it into lines and joining them with
+// CR LF gives.
+bool AlleenCrLf(std::string_view tekst) {
+  for (std::size_t p = tekst.find_first_of("\r\n"); p != std::string_view::npos;
+       p = tekst.find_first_of("\r\n", p + 2)) {
+    if (tekst[p] != '\r' || p + 1 >= tekst.size() || tekst[p + 1] != '\n') return false;
+  }
+  return tekst.empty() || tekst.ends_with("\r\n");
+}
+}  // namespace
 
 TRapportFormulier::TRapportFormulier(Dialogen& dialogen, QWidget* ouder)
     : QMainWindow(ouder, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), dialogen_(dialogen) {
@@ -70,9 +85,6 @@ void TRapportFormulier::BtnRapportNaarKlembordClick() {
 void TRapportFormulier::BtnRapportvensterSluitenClick() { close(); }
 
 void TRapportFormulier::MenuOpslaanAlsClick() {
-  // The text split again into lines, so a line break inside a report line becomes a line end.
-  // It is the lines' bytes, not the decoded text: the file gets the document's own bytes.
-  const Regellijst lijst = Regellijst::UitBuffer(memo_->Tekst());
   const auto gekozen = dialogen_.BewaarBestand(QStringLiteral("Rapport opslaan"), QStringLiteral("*.txt"),
                                                QStringLiteral("*.txt"));
   if (!gekozen) return;
@@ -81,7 +93,13 @@ void TRapportFormulier::MenuOpslaanAlsClick() {
   if (bestaat && dialogen_.Bericht(BerichtSoort::Bevestiging,
                                    "Bestand bestaat al. Moet het worden overschreven?") != Antwoord::Ja)
     return;
-  if (BestandsFout f = BewaarBytes(lijst.Tekst(), BestandsPad(*gekozen))) {
+  // The text split again into lines, so a line break inside a report line becomes a line end.
+  // It is the lines' bytes, not the decoded text: the file gets the document's own bytes.
+  // Nearly always every line end already is a lone CR LF: then the text is that form as it is,
+  // and a report as large as the document is not held twice more while it is saved.
+  std::string tekst = memo_->Tekst();
+  if (!AlleenCrLf(tekst)) tekst = Regellijst::UitBuffer(std::move(tekst)).Tekst();
+  if (BestandsFout f = BewaarBytes(tekst, BestandsPad(*gekozen))) {
     dialogen_.Bericht(BerichtSoort::Fout, f.tekst);
     return;
   }

@@ -100,6 +100,29 @@ class RapportTest : public QObject {
     QVERIFY(dialogen_.meldingen.empty());
   }
 
+  void OpslaanSplitstRegeleindenInRegels() {
+    // A line end inside a report line becomes a line end of the file, in every form; an
+    // empty report gives an empty file.
+    const struct {
+      Regellijst rapport;
+      QByteArray bestand;
+    } gevallen[] = {
+        {Rapport({"a\nb", "c\rd", "e\r\nf", "g\n\rh", "i\n", "", "j"}),
+         "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\n\r\n\r\nj\r\n"},
+        {Rapport({"k\n\r"}), "k\r\n\r\n"},  // LF CR, then the line's own CR LF: an empty line
+        {Rapport({"", "l", ""}), "\r\nl\r\n\r\n"},
+        {Rapport({}), ""},
+    };
+    const QString pad = dir_.filePath("regeleinden.txt");
+    for (const auto& g : gevallen) {
+      QFile::remove(pad);
+      venster_->ToonRapport(g.rapport, "k", "f");
+      dialogen_.bewaarKeuzes = {pad};
+      venster_->Actie("MenuOpslaanAls")->trigger();
+      QCOMPARE(LeesBestand(pad), g.bestand);
+    }
+  }
+
   void OpslaanMislukt() {
     venster_->ToonRapport(Rapport({"x"}), "k", "f");
     dialogen_.bewaarKeuzes = {dir_.filePath("geen/map/r.txt")};
