@@ -72,9 +72,11 @@ void Test(std::string_view bytes) {
   basis.inputbestandsnaam = "/tmp/fuzz.ged";
   basis.bestandIngelezen = true;
   basis.bronprogramma = BepaalBronprogramma(basis.werkbestand, basis.inputbestandsnaam).bronprogramma;
+  Keuzes k(bytes);
+  // The last-used selection comes from the settings file, which may hold anything.
+  if (!bytes.empty()) basis.lastDelTags = std::string(bytes.substr(k.Volgende() % bytes.size(), k.Volgende() % 32));
   const std::vector<std::string> origineel = Kopie(basis.werkbestand);
 
-  Keuzes k(bytes);
   std::vector<const Opdracht*> uitvoerbaar;
   for (const Opdracht& o : Opdrachten()) {
     if (!o.uitvoering) continue;

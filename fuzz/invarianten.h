@@ -67,6 +67,10 @@ class ControleOmgeving final : public Omgeving {
       if (i > 0 && !Collatie::Standaard().Kleiner(tags[i - 1], tags[i]))
         balk.Fout("aangeboden tags niet strikt geordend: \"" + tags[i - 1] + "\", \"" + tags[i] + "\"");
     }
+    // The dialog's other presets and the CLI's selection on the same entries.
+    if (const auto laatst = LaatstGebruikt(tags, t.lastDelTags); laatst && laatst->size() != tags.size())
+      balk.Fout("\"Laatst gebruikt\" kiest niet een vlag per tag");
+    if (CliSelectie(tags, tekst).size() != tags.size()) balk.Fout("--tags kiest niet een vlag per tag");
     switch (keuze) {
       case TagKeuze::Standaard:
         return VerwijderingUitvoeren(t, *this, tags, Standaardkeuze(tags));
