@@ -244,16 +244,16 @@ TEST_F(FalendeSchijf, OpslaanMisluktZonderVerlies) {
        },
        "te veel symbolische koppelingen"},
   };
-  if (IsRoot()) {
-    // A full device of the test's own; /dev/full itself is never touched.
-    gevallen.push_back({"volle schijf (apparaat)",
-                        [&] {
-                          EXPECT_EQ(::mknod(Pad("full").c_str(), S_IFCHR | 0666, makedev(1, 7)), 0);
-                          return Pad("full");
-                        },
-                        "de schijf is vol"});
-    VoorNobody(map_);
+  // A full device of the test's own; /dev/full itself is never touched. A container may forbid
+  // making or opening one: the case is then left out.
+  bool apparaat = false;
+  if (IsRoot() && ::mknod(Pad("full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0) {
+    const int fd = ::open(Pad("full").c_str(), O_WRONLY);
+    apparaat = fd >= 0;
+    if (fd >= 0) ::close(fd);
   }
+  if (apparaat) gevallen.push_back({"volle schijf (apparaat)", [&] { return Pad("full"); }, "de schijf is vol"});
+  if (IsRoot()) VoorNobody(map_);
   for (const auto& g : gevallen) {
     SCOPED_TRACE(g.naam);
     const fs::path doel = g.maak();
@@ -274,7 +274,7 @@ TEST_F(FalendeSchijf, OpslaanMisluktZonderVerlies) {
     }
   }
   EXPECT_TRUE(fs::is_symlink(Pad("naar-ro.ged")));
-  if (IsRoot()) {
+  if (apparaat) {
     EXPECT_TRUE(fs::is_character_file(Pad("full")));  // written directly, not replaced
   }
 }
