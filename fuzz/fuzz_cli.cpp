@@ -35,7 +35,8 @@ constexpr std::string_view kKlein =
     "2 CITY Gouda\r\n1 NOTE eerste\r\n1 NOTE tweede\r\n2 CONC deel\r\n2 SOUR S3\r\n1 @S4@ SOUR\r\n"
     "1 _UID 12AB\r\n0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 EVEN\r\n2 TYPE feest\r\n1 WITN @I1@\r\n"
     "0 @S3@ SOUR\r\n1 TITL Doop\r\n0 TRLR\r\n";
-constexpr std::string_view kProGen = "0 HEAD\r\n1 SOUR PRO-GEN\r\n2 VERS 3.21\r\n0 @I1@ INDI\r\n2 SOUR S3\r\n";
+constexpr std::string_view kProGen =
+    "0 HEAD\r\n1 SOUR PRO-GEN\r\n2 VERS 3.21\r\n0 @I1@ INDI\r\n2 SOUR S3\r\n";
 
 struct Bestand {
   std::string naam;
@@ -48,7 +49,8 @@ std::string Lees(const fs::path& p) {
 }
 
 void Schrijf(const fs::path& p, std::string_view b) {
-  std::ofstream(p, std::ios::binary | std::ios::trunc).write(b.data(), static_cast<std::streamsize>(b.size()));
+  std::ofstream(p, std::ios::binary | std::ios::trunc)
+      .write(b.data(), static_cast<std::streamsize>(b.size()));
 }
 
 // The folder and its fixed contents, made once.
@@ -57,7 +59,7 @@ struct Map {
   std::vector<Bestand> invoer;
   std::vector<std::string> invoerNamen;  // the inputs, also those that are no readable file
   std::vector<std::string> uitvoer;
-  std::vector<std::string> vast;         // every name the folder holds before and after a run
+  std::vector<std::string> vast;  // every name the folder holds before and after a run
   bool apparaat = false;
 
   Map() {
@@ -86,8 +88,13 @@ struct Map {
     fs::permissions(pad / "alleen-lezen.ged", fs::perms::owner_read | fs::perms::group_read);
     fs::create_symlink("uit2.ged", pad / "link.ged");
     fs::create_symlink("lus.ged", pad / "lus.ged");
-    uitvoer = {"-", (pad / "uit.ged").string(), (pad / "map").string(), (pad / "geen" / "uit.ged").string(),
-               (pad / "alleen-lezen.ged").string(), (pad / "link.ged").string(), (pad / "lus.ged").string()};
+    uitvoer = {"-",
+               (pad / "uit.ged").string(),
+               (pad / "map").string(),
+               (pad / "geen" / "uit.ged").string(),
+               (pad / "alleen-lezen.ged").string(),
+               (pad / "link.ged").string(),
+               (pad / "lus.ged").string()};
     // A full device of our own; /dev/full itself is never touched.
     if (::geteuid() == 0 && ::mknod((pad / "full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0) {
       apparaat = true;
@@ -158,8 +165,9 @@ void Test(std::string_view bytes) {
   Controleer(status >= kCliGelukt && status <= kCliBestand, "exitstatus " + std::to_string(status));
   const std::string o = out.str(), e = err.str();
   if (status == kCliGebruik) {
-    Controleer(o.empty() && e.starts_with("plovena-cli: ") && e.find("Gebruik: plovena-cli") != std::string::npos,
-               "een gebruiksfout zonder zijn melding, of met uitvoer");
+    Controleer(
+        o.empty() && e.starts_with("plovena-cli: ") && e.find("Gebruik: plovena-cli") != std::string::npos,
+        "een gebruiksfout zonder zijn melding, of met uitvoer");
     Controleer(!fs::exists(m.pad / "uit.ged") && !fs::exists(m.pad / "uit2.ged"),
                "een gebruiksfout schreef toch een bestand");
   }
@@ -169,7 +177,8 @@ void Test(std::string_view bytes) {
   for (const auto& b : m.invoer) Controleer(Lees(m.pad / b.naam) == b.inhoud, b.naam + " veranderde");
   Controleer(Lees(m.pad / "alleen-lezen.ged") == "oud\r\n", "een alleen-lezen bestand werd overschreven");
   Controleer(fs::is_directory(m.pad / "map") && fs::is_empty(m.pad / "map"), "de map veranderde");
-  Controleer(fs::is_symlink(m.pad / "link.ged") && fs::is_symlink(m.pad / "lus.ged"), "een koppeling verdween");
+  Controleer(fs::is_symlink(m.pad / "link.ged") && fs::is_symlink(m.pad / "lus.ged"),
+             "een koppeling verdween");
   if (m.apparaat) Controleer(fs::is_character_file(m.pad / "full"), "het apparaat werd vervangen");
   std::error_code ec;
   fs::remove(m.pad / "uit.ged", ec);

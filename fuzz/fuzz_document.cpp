@@ -74,7 +74,8 @@ void Test(std::string_view bytes) {
   basis.bronprogramma = BepaalBronprogramma(basis.werkbestand, basis.inputbestandsnaam).bronprogramma;
   Keuzes k(bytes);
   // The last-used selection comes from the settings file, which may hold anything.
-  if (!bytes.empty()) basis.lastDelTags = std::string(bytes.substr(k.Volgende() % bytes.size(), k.Volgende() % 32));
+  if (!bytes.empty())
+    basis.lastDelTags = std::string(bytes.substr(k.Volgende() % bytes.size(), k.Volgende() % 32));
   const std::vector<std::string> origineel = Kopie(basis.werkbestand);
 
   std::vector<const Opdracht*> uitvoerbaar;
@@ -83,7 +84,8 @@ void Test(std::string_view bytes) {
     uitvoerbaar.push_back(&o);
     Toestand t = basis;  // a copy shares the storage: the original must not see the edits
     Voer(o, t, k, bytes);
-    Controleer(Gelijk(origineel, basis.werkbestand), "een kopie van het werkbestand veranderde het origineel");
+    Controleer(Gelijk(origineel, basis.werkbestand),
+               "een kopie van het werkbestand veranderde het origineel");
   }
 
   // A few in a row on one document, as a user runs them.

@@ -57,7 +57,8 @@ void Regel(std::string_view s) {
   }
 
   const std::string hoofd = HoofdLetters(s), klein = KleineLetters(s);
-  Controleer(hoofd.size() == s.size() && klein.size() == s.size(), "hoofd- of kleine letters veranderden de lengte");
+  Controleer(hoofd.size() == s.size() && klein.size() == s.size(),
+             "hoofd- of kleine letters veranderden de lengte");
   for (std::size_t i = 0; i < s.size(); ++i) {
     const char c = s[i];
     Controleer(hoofd[i] == ((c >= 'a' && c <= 'z') ? c - 32 : c), "HoofdLetters veranderde meer dan a-z");
@@ -76,7 +77,8 @@ void Regel(std::string_view s) {
 
   for (int n = 0; n <= 3; ++n) {
     const std::string kort = CombinatieInkorten(s, n);
-    Controleer(std::string_view(s).starts_with(kort), "CombinatieInkorten geeft geen begin van de combinatie");
+    Controleer(std::string_view(s).starts_with(kort),
+               "CombinatieInkorten geeft geen begin van de combinatie");
     if (n == 0) Controleer(kort == s, "CombinatieInkorten met 0 veranderde iets");
   }
 
@@ -107,7 +109,8 @@ void Test(std::string_view bytes) {
   std::vector<std::string_view> stukken;
   for (std::size_t begin = 0;;) {
     const std::size_t lf = bytes.find('\n', begin);
-    stukken.push_back(bytes.substr(begin, lf == std::string_view::npos ? std::string_view::npos : lf - begin));
+    stukken.push_back(
+        bytes.substr(begin, lf == std::string_view::npos ? std::string_view::npos : lf - begin));
     if (lf == std::string_view::npos) break;
     begin = lf + 1;
   }

@@ -48,9 +48,9 @@ class ControleBalk final : public Voortgang {
 
 // How the tag removal's dialog is answered.
 enum class TagKeuze {
-  Standaard,    // the dialog's "Standaardkeuze"
-  Bits,         // entry i chosen when bit i of a number is set
-  Tekst,        // GeselecteerdeTagsVerwijderen with a text of its own, chosen or not
+  Standaard,  // the dialog's "Standaardkeuze"
+  Bits,       // entry i chosen when bit i of a number is set
+  Tekst,      // GeselecteerdeTagsVerwijderen with a text of its own, chosen or not
 };
 
 // A front end that answers Yes, checks the bar, and answers the tag dialog as told.
@@ -170,8 +170,8 @@ inline std::size_t Records(const std::vector<std::string>& regels) {
 
 // The checks of one command that ran to its end on a copy: voor are the lines it started from,
 // bronprogramma the detection of that document.
-inline std::string ControleerResultaat(OpdrachtId id, const std::vector<std::string>& voor, const Toestand& na,
-                                       const Resultaat& r, const ControleOmgeving& o) {
+inline std::string ControleerResultaat(OpdrachtId id, const std::vector<std::string>& voor,
+                                       const Toestand& na, const Resultaat& r, const ControleOmgeving& o) {
   using Id = OpdrachtId;
   const Regellijst& wb = na.werkbestand;
   if (!o.balk.fout.empty()) return o.balk.fout;
@@ -182,7 +182,8 @@ inline std::string ControleerResultaat(OpdrachtId id, const std::vector<std::str
   if (r.geweigerd) {
     if (!Gelijk(voor, wb)) return "geweigerd en toch gewijzigd";
     const bool verwacht =
-        (id == Id::VerbeterHaza21Bronnen && na.bronprogramma == "PRO-GEN" && r.tekst == "Niet zinvol voor Pro-Gen bestand") ||
+        (id == Id::VerbeterHaza21Bronnen && na.bronprogramma == "PRO-GEN" &&
+         r.tekst == "Niet zinvol voor Pro-Gen bestand") ||
         (id == Id::TagsVerwijderen && (r.tekst == kGeenTagsMeer || r.tekst == kNietsGeselecteerd));
     return verwacht ? "" : "onverwacht geweigerd: \"" + r.tekst + "\"";
   }
@@ -199,9 +200,11 @@ inline std::string ControleerResultaat(OpdrachtId id, const std::vector<std::str
         return "tag-combinaties liep door over een niveau dat geen cijfer is";
       return "";
     case Id::ToonMetInspringing:
-      if (wb.Count() != voor.size() || r.rapport.Count() != voor.size()) return "inspringen: aantal regels anders";
+      if (wb.Count() != voor.size() || r.rapport.Count() != voor.size())
+        return "inspringen: aantal regels anders";
       for (std::size_t i = 0; i < voor.size(); ++i)
-        if (wb[i] != Trim(voor[i])) return "inspringen: regel " + std::to_string(i) + " niet alleen bijgesneden";
+        if (wb[i] != Trim(voor[i]))
+          return "inspringen: regel " + std::to_string(i) + " niet alleen bijgesneden";
       return "";
     case Id::TagsVerwijderen:
       if (o.keuzes == 0) return "tags-verwijderen koos niets en weigerde niet";
@@ -253,7 +256,8 @@ inline std::string ControleerFout(OpdrachtId id, const std::vector<std::string>&
                                   const ControleOmgeving& o) {
   if (!o.balk.fout.empty()) return o.balk.fout;
   if (o.balk.zichtbaar) return "de voortgangsbalk bleef na de fout zichtbaar";
-  if (id != OpdrachtId::StructuurAnalyseren) return "OpdrachtFout uit een andere opdracht dan tag-combinaties";
+  if (id != OpdrachtId::StructuurAnalyseren)
+    return "OpdrachtFout uit een andere opdracht dan tag-combinaties";
   if (!HeeftOnleesbaarNiveau(voor)) return "tag-combinaties stopte zonder onleesbaar niveau";
   if (!Gelijk(voor, na.werkbestand)) return "tag-combinaties wijzigde het werkbestand";
   return "";

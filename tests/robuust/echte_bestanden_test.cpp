@@ -53,7 +53,10 @@ TEST(EchteBestanden, ElkeOpdrachtOpElkBestand) {
   std::ofstream tabel(PLOVENA_ROBUUST_TABEL);
   tabel << "| bestand | regels |";
   for (const Opdracht* o : opdrachten)
-    tabel << ' ' << (o->id == OpdrachtId::TagsVerwijderen ? "tags-verwijderen (standaardkeuze)" : o->cli.front().naam) << " |";
+    tabel << ' '
+          << (o->id == OpdrachtId::TagsVerwijderen ? "tags-verwijderen (standaardkeuze)"
+                                                   : o->cli.front().naam)
+          << " |";
   tabel << "\n|---|---|";
   for (std::size_t i = 0; i < opdrachten.size(); ++i) tabel << "---|";
   tabel << '\n';

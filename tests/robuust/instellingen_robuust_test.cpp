@@ -31,7 +31,8 @@ template <typename F>
 int InKind(F f, Startopties opties) {
   const pid_t pid = ::fork();
   if (pid == 0) {
-    if (opties.alsNobody && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+    if (opties.alsNobody &&
+        (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
       ::_exit(126);
     if (opties.adresruimte) {
       const rlimit r{*opties.adresruimte, *opties.adresruimte};
@@ -78,8 +79,11 @@ TEST_F(Instellingenbestand, GroterDanHetGeheugen) {
   fs::resize_file(p, std::uintmax_t{2} << 30);  // sparse: costs no disk
   // Start-up must not fail on it, and close must not overwrite what it could not read.
   EXPECT_EQ(InKind([&] { return IsStandaard(LeesInstellingen(Q(p))); }, MetAdresruimte(rlim_t{1} << 30)), 0);
-  EXPECT_EQ(InKind([&] { return !SchrijfInstellingen(Q(p), {"b.ged", QDate(2023, 1, 2), "NOTE"}, true); },
-                   MetAdresruimte(rlim_t{1} << 30)),
+  EXPECT_EQ(InKind(
+                [&] {
+                  return !SchrijfInstellingen(Q(p), {"b.ged", QDate(2023, 1, 2), "NOTE"}, true);
+                },
+                MetAdresruimte(rlim_t{1} << 30)),
             0);
   EXPECT_EQ(fs::file_size(p), std::uintmax_t{2} << 30);
 }

@@ -65,10 +65,17 @@ TEST_F(SlechteInvoer, InvoerDieNietTeOpenenIs) {
     std::function<std::string(const fs::path&)> melding;
     bool alsNobody = false;
   };
-  const auto bestaatNiet = [](const fs::path&) { return std::string("Het opgegeven bestand bestaat niet!\n"); };
+  const auto bestaatNiet = [](const fs::path&) {
+    return std::string("Het opgegeven bestand bestaat niet!\n");
+  };
   std::vector<Geval> gevallen = {
       {"ontbrekend bestand", [&] { return Pad("weg.ged"); }, bestaatNiet},
-      {"een map als bestand", [&] { fs::create_directory(Pad("map.ged")); return Pad("map.ged"); }, bestaatNiet},
+      {"een map als bestand",
+       [&] {
+         fs::create_directory(Pad("map.ged"));
+         return Pad("map.ged");
+       },
+       bestaatNiet},
       {"geen leesrecht",
        [&] {
          Maak("dicht.ged", kKlein);
@@ -83,8 +90,8 @@ TEST_F(SlechteInvoer, InvoerDieNietTeOpenenIs) {
   for (const auto& g : gevallen) {
     SCOPED_TRACE(g.naam);
     const fs::path in = g.maak();
-    const Afloop a = StartCli({in.string(), "bronprogramma", "-o", Pad("uit.ged").string()}, map_,
-                              AlsNobody(g.alsNobody));
+    const Afloop a =
+        StartCli({in.string(), "bronprogramma", "-o", Pad("uit.ged").string()}, map_, AlsNobody(g.alsNobody));
     Rij(g.naam, a);
     EXPECT_EQ(a.status, 3);
     EXPECT_EQ(a.err, g.melding(in));
@@ -142,7 +149,8 @@ TEST_F(SlechteInvoer, VreemdeInvoerWordtGeopendEnBlijftHeel) {
     const bool gelijk = Inhoud(Pad("uit.ged")) == fuzz::VerwachtNaOpslaan(bytes);
     EXPECT_TRUE(gelijk);  // no dump of 50 MB
     Rij(naam, alles,
-        std::string("geopend; alle opdrachten liepen tot het eind") + (gelijk ? "; ongewijzigd opgeslagen: dezelfde bytes (regeleinden CR LF)" : ""));
+        std::string("geopend; alle opdrachten liepen tot het eind") +
+            (gelijk ? "; ongewijzigd opgeslagen: dezelfde bytes (regeleinden CR LF)" : ""));
   }
 }
 
@@ -183,7 +191,8 @@ TEST_F(SlechteInvoer, TeWeinigGeheugen) {
   // The report streams, so the rows before the long line were printed already.
   const std::string telling = "Resultaat telling\n\n1 personen\n0 gezinnen\n0 bronnen\n";
   EXPECT_EQ(b.out, "0\tHEAD\t\n1\tSOUR\tHAZA21\n0\t@I1@\tINDI\n" + telling);
-  EXPECT_TRUE(b.err.rfind("Onvoldoende geheugen: de opdracht tab-delimited is afgebroken.\n", 0) == 0) << b.err;
+  EXPECT_TRUE(b.err.rfind("Onvoldoende geheugen: de opdracht tab-delimited is afgebroken.\n", 0) == 0)
+      << b.err;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -215,11 +224,17 @@ TEST_F(FalendeSchijf, OpslaanMisluktZonderVerlies) {
        },
        "geen toegang", IsRoot()},
       {"ontbrekende map", [&] { return Pad("geen/uit.ged"); }, "de map bestaat niet"},
-      {"een map als doel", [&] { fs::create_directory(Pad("doelmap")); return Pad("doelmap"); }, "het is een map"},
+      {"een map als doel",
+       [&] {
+         fs::create_directory(Pad("doelmap"));
+         return Pad("doelmap");
+       },
+       "het is een map"},
       {"alleen-lezen bestand",
        [&] {
          Maak("ro.ged", kOud);
-         fs::permissions(Pad("ro.ged"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         fs::permissions(Pad("ro.ged"),
+                         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
          return Pad("ro.ged");
        },
        "het bestand is alleen-lezen"},
@@ -252,7 +267,8 @@ TEST_F(FalendeSchijf, OpslaanMisluktZonderVerlies) {
     apparaat = fd >= 0;
     if (fd >= 0) ::close(fd);
   }
-  if (apparaat) gevallen.push_back({"volle schijf (apparaat)", [&] { return Pad("full"); }, "de schijf is vol"});
+  if (apparaat)
+    gevallen.push_back({"volle schijf (apparaat)", [&] { return Pad("full"); }, "de schijf is vol"});
   if (IsRoot()) VoorNobody(map_);
   for (const auto& g : gevallen) {
     SCOPED_TRACE(g.naam);
@@ -303,7 +319,8 @@ TEST_F(FalendeSchijf, VolleSchijfTijdensHetSchrijven) {
   fs::create_directory(Pad("vol"));
   const std::string script =
       "unshare -m sh -c 'mount -t tmpfs -o size=64k tmpfs \"$1\" 2>/dev/null || exit 99; "
-      "printf \"oud\\r\\n\" > \"$1/uit.ged\"; \"$2\" \"$3\" zonder-achternaam -o \"$1/uit.ged\" >\"$4/.out\" 2>\"$4/.err\"; "
+      "printf \"oud\\r\\n\" > \"$1/uit.ged\"; \"$2\" \"$3\" zonder-achternaam -o \"$1/uit.ged\" >\"$4/.out\" "
+      "2>\"$4/.err\"; "
       "echo $? >\"$4/.status\"; cat \"$1/uit.ged\" >\"$4/.na\"; ls -A \"$1\" >\"$4/.namen\"' sh '" +
       Pad("vol").string() + "' '" + PLOVENA_CLI_PATH + "' '" + in + "' '" + map_.string() + "' 2>/dev/null";
   const int s = std::system(script.c_str());
